@@ -1,0 +1,44 @@
+// Where the window layer meets a screen, a clock and input. Exactly one backend is linked into an
+// executable (sdl for the program, headless for tests); the window layer calls it through
+// ActiveBackend(), which the linked backend library defines.
+#pragma once
+
+#include <optional>
+
+#include "platform/wnd/wnd.hpp"
+
+namespace platform {
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    // Milliseconds since an arbitrary start; GetTickCount and the timers read it.
+    virtual DWORD Now() = 0;
+
+    // Top-level windows (no WS_CHILD): created, destroyed, moved, resized, shown, hidden,
+    // minimised, or given another region. The backend reads the window's state from the window
+    // layer (window_tree.hpp).
+    virtual void TopLevelCreated(HWND hwnd) = 0;
+    virtual void TopLevelDestroyed(HWND hwnd) = 0;
+    virtual void TopLevelChanged(HWND hwnd) = 0;
+
+    // The window layer has painted into the top-level window's surface; show the rectangle.
+    virtual void Present(HWND hwnd, const RECT& dirty) = 0;
+
+    // Wait until input arrives or the time limit passes (none: no limit), turning input into the
+    // window layer's input calls (input.hpp). Called by the message loop when its queue is empty
+    // and nothing needs painting. A headless backend runs its scripted steps here.
+    virtual void WaitForInput(std::optional<DWORD> timeoutMs) = 0;
+
+    // Cursor position in screen coordinates, and whether a key or mouse button is down.
+    virtual POINT CursorPos() = 0;
+    virtual bool IsKeyDown(int virtualKey) = 0;
+
+    // Screen size (GetSystemMetrics SM_CXSCREEN / SM_CYSCREEN).
+    virtual SIZE ScreenSize() = 0;
+};
+
+Backend& ActiveBackend();
+
+}  // namespace platform
