@@ -1,0 +1,33 @@
+// The calls a backend makes when input arrives from the desktop (or from a test). Mouse points are
+// screen coordinates. Each call turns the input into the window layer's messages, queued as
+// Windows queues them; the message loop dispatches them.
+#pragma once
+
+#include "platform/wnd/wnd.hpp"
+
+namespace platform {
+
+enum class MouseButton { Left, Right };
+
+void InputMouseMove(POINT screen);
+void InputMouseButton(MouseButton button, bool down, POINT screen);
+void InputKey(int virtualKey, bool down);
+
+// The desktop moved a top-level window (its top-left corner is now at x, y on screen).
+void InputWindowMoved(HWND topLevel, int x, int y);
+// The desktop asks to close a top-level window (its close button, Alt+F4 of the window manager).
+void InputCloseRequested(HWND topLevel);
+// The desktop minimised or restored a top-level window.
+void InputWindowMinimised(HWND topLevel, bool minimised);
+
+// What WM_NCHITTEST answers for a screen point inside a top-level window: the message goes to the
+// deepest visible, enabled window under the point (as on Windows). HTCAPTION means the desktop
+// may drag the top-level window from there. HTNOWHERE when the point is outside the window's
+// shape.
+LRESULT HitTestTopLevel(HWND topLevel, POINT screen);
+
+// Whether the window layer currently lets the window take mouse input: false while a modal dialog
+// or message box disables it, and always for windows that never take input (the tooltip window).
+bool AcceptsMouseInput(HWND topLevel);
+
+}  // namespace platform
