@@ -9,6 +9,7 @@ class DeviceLink;
 class LedCountOwner {
 public:
     LedCountOwner() = default;
+    virtual ~LedCountOwner() = default;
     LedCountOwner(const LedCountOwner&) = delete;
     LedCountOwner& operator=(const LedCountOwner&) = delete;
 
@@ -27,7 +28,4 @@ public:
 
     // The area of the label in the main window's client coordinates (ledCountRect).
     virtual RECT ledCountArea() const = 0;
-
-protected:
-    ~LedCountOwner() = default;
 };
