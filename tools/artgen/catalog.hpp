@@ -1,0 +1,28 @@
+// Every picture of the program: its resource ID, its size and how it is drawn.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "tools/artgen/canvas.hpp"
+
+namespace art {
+
+struct Piece {
+    int id = 0;
+    int width = 0;
+    int height = 0;
+    std::function<Canvas()> draw;
+};
+
+// The bitmaps, in resource ID order (the icon is separate: AppIconPiece).
+std::vector<Piece> Bitmaps();
+Piece AppIconPiece();
+
+// Resource IDs of effect e (1..24): selected, unselected and (effects 8 to 24) greyed images.
+int EffectSelectedId(int effect);
+int EffectUnselectedId(int effect);
+int EffectGreyedId(int effect);  // 0 for effects 1 to 7
+int EffectWidth(int effect);     // 59 in grid columns 2, 4 and 7, else 60
+
+}  // namespace art
