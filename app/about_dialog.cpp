@@ -1,0 +1,3 @@
+#include "app/about_dialog.hpp"
+
+CAboutDlg::CAboutDlg() : CDialogEx(kTemplateId) {}
