@@ -1,0 +1,3 @@
+#include "controls/mp_wnd_bmp.hpp"
+
+CMPWndBmp::~CMPWndBmp() = default;
