@@ -1,0 +1,44 @@
+// The borderless frame: dragging by the surface, the system menu's About command, the drag icon,
+// and the routing of the messages that have no handler slot of their own.
+#include "app/about_dialog.hpp"
+#include "controls/bitmap_slider.hpp"
+#include "mainwnd/main_window.hpp"
+
+namespace {
+
+constexpr UINT kAboutCommand = 16;
+// Farther below the window's top than the window is high, so the whole surface drags.
+constexpr LONG kDragDepth = 700;
+
+}  // namespace
+
+LRESULT CVespaneRezuVovAdodizozaviDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SLIDER_TRACKING || message == WM_SLIDER_SETTLED) {
+        return OnSliderMoved(wParam, lParam);
+    }
+    return CDialogEx::WindowProc(message, wParam, lParam);
+}
+
+LRESULT CVespaneRezuVovAdodizozaviDlg::OnNcHitTest(POINT screenPoint) {
+    WINDOWPLACEMENT placement{};
+    GetWindowPlacement(&placement);
+    if (placement.showCmd == SW_SHOWNORMAL &&
+        screenPoint.y - placement.rcNormalPosition.top < kDragDepth) {
+        return HTCAPTION;
+    }
+    return CDialogEx::OnNcHitTest(screenPoint);
+}
+
+void CVespaneRezuVovAdodizozaviDlg::OnSysCommand(UINT id, LPARAM lParam) {
+    if ((id & 0xFFF0) == kAboutCommand) {
+        CAboutDlg about;
+        about.DoModal();
+        return;
+    }
+    CDialogEx::OnSysCommand(id, lParam);
+}
+
+HCURSOR CVespaneRezuVovAdodizozaviDlg::OnQueryDragIcon() {
+    // The icon doubles as the drag cursor, as on the original platform.
+    return reinterpret_cast<HCURSOR>(hIcon);
+}

@@ -1,0 +1,80 @@
+// Construction and the start-up sequence of the main window.
+#include <cwchar>
+#include <string>
+
+#include "device/device_commands.hpp"
+#include "mainwnd/main_window.hpp"
+
+bool syncAll = false;
+
+namespace {
+
+constexpr UINT kMainTemplate = 102;
+constexpr UINT kIconResource = 128;
+constexpr UINT kAboutMenuString = 101;
+constexpr UINT kAboutCommand = 16;
+
+constexpr DWORD kTipDelayMs = 200;
+constexpr COLORREF kTipTextColor = RGB(128, 100, 255);
+constexpr COLORREF kTipBackColor = RGB(255, 255, 255);
+
+}  // namespace
+
+CVespaneRezuVovAdodizozaviDlg::CVespaneRezuVovAdodizozaviDlg() : CDialogEx(kMainTemplate, nullptr) {
+    ledCountRect = kLedCountRect;
+    hIcon = LoadIconW(AfxGetResourceHandle(), kIconResource);
+    effect = kStartEffect;
+    channel = kChannelArgb;
+    language = UiLanguage::English;
+}
+
+// The controller handle stays open until the process ends, as the link keeps it.
+CVespaneRezuVovAdodizozaviDlg::~CVespaneRezuVovAdodizozaviDlg() = default;
+
+BOOL CVespaneRezuVovAdodizozaviDlg::OnInitDialog() {
+    CDialogEx::OnInitDialog();
+
+    if (HMENU systemMenu = GetSystemMenu(FALSE)) {
+        wchar_t aboutText[256] = {};
+        if (LoadStringW(AfxGetResourceHandle(), kAboutMenuString, aboutText,
+                        static_cast<int>(std::size(aboutText))) > 0) {
+            AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(systemMenu, MF_STRING, kAboutCommand, aboutText);
+        }
+    }
+
+    SendMessageW(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(hIcon));
+    SendMessageW(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
+
+    EnableToolTips(TRUE);
+    LoadSkin();
+    CreateControls();
+    toolTip.Create(this, 0);
+    SetLanguageTexts(UiLanguage::English);
+
+    toolTip.SendMessageW(TTM_SETDELAYTIME, TTDT_AUTOMATIC, kTipDelayMs);
+    toolTip.SendMessageW(TTM_SETTIPTEXTCOLOR, kTipTextColor, 0);
+    toolTip.SendMessageW(TTM_SETTIPBKCOLOR, kTipBackColor, 0);
+    toolTip.SendMessageW(TTM_ACTIVATE, TRUE, 0);
+
+    link.FindController();
+    if (link.deviceHandle() == nullptr) {
+        MessageBoxW(m_hWnd, L"Hardware detection failed.", AppExecutableName().c_str(), MB_OK);
+    }
+
+    const ArgbState state = QueryArgbState(link);
+    redSlider.SetPosition(state.red);
+    greenSlider.SetPosition(state.green);
+    blueSlider.SetPosition(state.blue);
+
+    ledCount = QueryLedCount(link, ledCount);
+    wchar_t countText[16] = {};
+    std::swprintf(countText, std::size(countText), L"%d", ledCount);
+    ledCountLabel.SetWindowTextW(countText);
+    return TRUE;
+}
+
+void CVespaneRezuVovAdodizozaviDlg::ShowMessage(std::wstring_view text) {
+    const std::wstring terminated(text);
+    MessageBoxW(m_hWnd, terminated.c_str(), AppExecutableName().c_str(), MB_OK);
+}
