@@ -1,0 +1,174 @@
+#include "platform/hid/emulated_bus.hpp"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/hid/windows_name.hpp"
+
+namespace hid {
+namespace {
+
+constexpr std::string_view kNodePrefix = "/dev/hidraw";
+
+class EmulatedInterfaceSet final : public InterfaceSet {
+  public:
+    EmulatedInterfaceSet(std::vector<EmulatedInterface> interfaces, bool controllerPresent)
+        : interfaces_(std::move(interfaces)), controllerPresent_(controllerPresent) {}
+
+    bool exists(std::size_t index) const override {
+        if (index >= interfaces_.size()) return false;
+        const EmulatedInterface& entry = interfaces_[index];
+        if (entry.kind == EmulatedInterface::Kind::Gap) return false;
+        return entry.kind != EmulatedInterface::Kind::Controller || controllerPresent_;
+    }
+
+    std::optional<InterfaceName> devicePath(std::size_t index) const override {
+        if (!exists(index) || !interfaces_[index].devicePath) return std::nullopt;
+        return InterfaceName{*interfaces_[index].devicePath, EmulatedBus::NodeName(index)};
+    }
+
+  private:
+    std::vector<EmulatedInterface> interfaces_;
+    bool controllerPresent_;
+};
+
+class EmulatedDevice final : public Device {
+  public:
+    EmulatedDevice(EmulatedInterface description, std::shared_ptr<EmulatedController> controller,
+                   std::shared_ptr<int> openHandles)
+        : description_(std::move(description)),
+          controller_(std::move(controller)),
+          openHandles_(std::move(openHandles)) {
+        ++*openHandles_;
+    }
+    ~EmulatedDevice() override { --*openHandles_; }
+    EmulatedDevice(const EmulatedDevice&) = delete;
+    EmulatedDevice& operator=(const EmulatedDevice&) = delete;
+
+    Attributes attributes() override { return description_.attributes; }
+
+    std::optional<Capabilities> capabilities() override {
+        if (description_.capabilitiesFail) return std::nullopt;
+        return description_.capabilities;
+    }
+
+    bool write(std::span<const std::uint8_t> report) override {
+        if (controller_) return controller_->receive(report);
+        return true;
+    }
+
+    int read(std::span<std::uint8_t> into, std::chrono::milliseconds limit) override {
+        if (controller_)
+            return controller_->takeInput(into, static_cast<std::uint32_t>(limit.count()));
+        return 0;
+    }
+
+    void discardInput() override {
+        if (controller_) controller_->discardInput();
+    }
+
+  private:
+    EmulatedInterface description_;
+    std::shared_ptr<EmulatedController> controller_;  // null for any other interface
+    std::shared_ptr<int> openHandles_;
+};
+
+constexpr Capabilities kVendorCollection{0xFF00, 0x0001, 1};
+constexpr Capabilities kKeyboardCollection{0x0001, 0x0006, 1};
+constexpr Capabilities kMouseCollection{0x0001, 0x0002, 1};
+
+}  // namespace
+
+EmulatedBus::EmulatedBus()
+    : controller_(std::make_shared<EmulatedController>()), openHandles_(std::make_shared<int>(0)) {}
+
+std::string EmulatedBus::NodeName(std::size_t index) {
+    return std::string(kNodePrefix) + std::to_string(index);
+}
+
+std::string EmulatedBus::InterfacePath(std::uint16_t vendorId, std::uint16_t productId,
+                                       const std::string& extra, std::size_t instance) {
+    WindowsNameParts parts;
+    parts.vendorId = vendorId;
+    parts.productId = productId;
+    parts.instance = "7&1a2c0&0&" + std::to_string(instance);
+    std::string path = FormatWindowsName(parts);
+    const auto hash = path.find('#', path.find("pid_"));
+    path.insert(hash, extra);
+    return path;
+}
+
+std::string EmulatedBus::ControllerPath(std::size_t instance) {
+    return InterfacePath(kControllerVendorId, kControllerProductId, "", instance);
+}
+
+void EmulatedBus::addController() {
+    EmulatedInterface controller;
+    controller.kind = EmulatedInterface::Kind::Controller;
+    controller.devicePath = ControllerPath(size());
+    controller.attributes = {kControllerVendorId, kControllerProductId, 0x0100};
+    controller.capabilities = kVendorCollection;
+    add(std::move(controller));
+}
+
+void EmulatedBus::addKeyboard() {
+    add({EmulatedInterface::Kind::Inert,
+         InterfacePath(0x046D, 0xC31C, "&mi_00", size()),
+         std::nullopt,
+         {0x046D, 0xC31C, 0x6400},
+         kKeyboardCollection,
+         false});
+}
+
+void EmulatedBus::addMouse() {
+    add({EmulatedInterface::Kind::Inert,
+         InterfacePath(0x046D, 0xC077, "", size()),
+         std::nullopt,
+         {0x046D, 0xC077, 0x7200},
+         kMouseCollection,
+         false});
+}
+
+void EmulatedBus::addGap() {
+    add({EmulatedInterface::Kind::Gap, {}, {}, {}, {}, false});
+}
+
+void EmulatedBus::addLookalike(const std::string& extra) {
+    add({EmulatedInterface::Kind::Inert,
+         InterfacePath(kControllerVendorId, kControllerProductId, extra, size()),
+         std::nullopt,
+         {kControllerVendorId, kControllerProductId, 0x0100},
+         kVendorCollection,
+         false});
+}
+
+void EmulatedBus::addTypicalMachine() {
+    addKeyboard();
+    addMouse();
+    addController();
+}
+
+std::unique_ptr<InterfaceSet> EmulatedBus::snapshot() {
+    return std::make_unique<EmulatedInterfaceSet>(interfaces_, controller_->present());
+}
+
+OpenResult EmulatedBus::open(const std::string& node) {
+    openedNodes_.push_back(node);
+    if (!node.starts_with(kNodePrefix)) return {nullptr, "No such file or directory"};
+    std::size_t index = 0;
+    if (std::sscanf(node.c_str() + kNodePrefix.size(), "%zu", &index) != 1 ||
+        index >= interfaces_.size()) {
+        return {nullptr, "No such file or directory"};
+    }
+    const EmulatedInterface& entry = interfaces_[index];
+    if (entry.openError) return {nullptr, *entry.openError};
+    const bool isController = entry.kind == EmulatedInterface::Kind::Controller;
+    if (entry.kind == EmulatedInterface::Kind::Gap || (isController && !controller_->present())) {
+        return {nullptr, "No such file or directory"};
+    }
+    return {
+        std::make_unique<EmulatedDevice>(entry, isController ? controller_ : nullptr, openHandles_),
+        {}};
+}
+
+}  // namespace hid
