@@ -246,8 +246,8 @@ void CBitmapSlider::Paint() {
     GetWindowPlacement(&placement);
     const RECT& place = placement.rcNormalPosition;
     const HWND parent = ::GetParent(m_hWnd);
-    auto* const skin =
-        parent != nullptr ? static_cast<HBITMAP>(GetPropW(parent, kSkinBitmapProperty)) : nullptr;
+    const HGDIOBJ skin =
+        parent != nullptr ? static_cast<HGDIOBJ>(GetPropW(parent, kSkinBitmapProperty)) : nullptr;
     if (skin != nullptr) {
         HGDIOBJ old = source.SelectObject(skin);
         buffer.BitBlt(update.left, update.top, updateWidth, updateHeight, &source,
