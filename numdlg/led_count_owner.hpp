@@ -7,7 +7,7 @@
 class DeviceLink;
 
 class LedCountOwner {
-public:
+  public:
     LedCountOwner() = default;
     virtual ~LedCountOwner() = default;
     LedCountOwner(const LedCountOwner&) = delete;

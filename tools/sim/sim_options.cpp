@@ -1,0 +1,112 @@
+#include "tools/sim/sim_options.hpp"
+
+#include <charconv>
+
+namespace sim {
+namespace {
+
+// A whole decimal number in [low, high], nothing before or after it.
+std::optional<int> ParseNumber(std::string_view text, int low, int high) {
+    int value = 0;
+    const char* const end = text.data() + text.size();
+    const auto [next, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc{} || next != end || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::array<std::uint8_t, 3>> ParseColour(std::string_view text) {
+    std::array<std::uint8_t, 3> colour{};
+    for (std::size_t i = 0; i < colour.size(); ++i) {
+        const std::size_t comma = text.find(',');
+        const bool last = i + 1 == colour.size();
+        if (last != (comma == std::string_view::npos)) {
+            return std::nullopt;
+        }
+        const auto value = ParseNumber(text.substr(0, comma), 0, 255);
+        if (!value) {
+            return std::nullopt;
+        }
+        colour[i] = static_cast<std::uint8_t>(*value);
+        text = last ? std::string_view{} : text.substr(comma + 1);
+    }
+    return colour;
+}
+
+}  // namespace
+
+ParsedOptions ParseSimOptions(std::span<const std::string_view> args) {
+    ParsedOptions parsed;
+    const auto fail = [&parsed](std::string message) {
+        parsed.error = std::move(message);
+        return parsed;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string_view arg = args[i];
+        std::optional<std::string_view> inlineValue;
+        if (const std::size_t eq = arg.find('=');
+            arg.starts_with("--") && eq != std::string_view::npos) {
+            inlineValue = arg.substr(eq + 1);
+            arg = arg.substr(0, eq);
+        }
+        const bool takesValue = arg == "--colour" || arg == "--leds";
+        if (inlineValue && !takesValue) {
+            return fail("option " + std::string(arg) + " takes no value");
+        }
+        std::string_view value;
+        if (takesValue) {
+            if (inlineValue) {
+                value = *inlineValue;
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                return fail("option " + std::string(arg) + " needs a value");
+            }
+        }
+        if (arg == "--colour") {
+            parsed.options.colour = ParseColour(value);
+            if (!parsed.options.colour) {
+                return fail("--colour wants R,G,B with each part from 0 to 255, not \"" +
+                            std::string(value) + "\"");
+            }
+        } else if (arg == "--leds") {
+            parsed.options.leds = ParseNumber(value, 0, 255);
+            if (!parsed.options.leds) {
+                return fail("--leds wants a number from 0 to 255, not \"" + std::string(value) +
+                            "\"");
+            }
+        } else if (arg == "--absent") {
+            parsed.options.absent = true;
+        } else if (arg == "--silent") {
+            parsed.options.silent = true;
+        } else if (arg == "--help" || arg == "-h") {
+            parsed.options.help = true;
+        } else {
+            return fail("unknown option \"" + std::string(arg) + "\"");
+        }
+    }
+    if (parsed.options.absent && parsed.options.silent) {
+        return fail("--absent and --silent exclude each other");
+    }
+    return parsed;
+}
+
+std::string SimUsage(std::string_view programName) {
+    std::string text = "Usage: ";
+    text += programName;
+    text +=
+        " [options]\n"
+        "Runs the lighting utility against an emulated controller and prints every report that\n"
+        "crosses the link as one line: \"write \" or \"read \" and the 65 bytes in hex.\n"
+        "\n"
+        "Options:\n"
+        "  --colour R,G,B  colour the controller holds at start (each 0 to 255; 61,69,255)\n"
+        "  --leds N        LED count the controller holds at start (0 to 255; 30)\n"
+        "  --absent        no controller on the bus\n"
+        "  --silent        a controller that never answers\n"
+        "  --help          show this text and exit\n";
+    return text;
+}
+
+}  // namespace sim
