@@ -101,8 +101,9 @@ void EmulatedController::answer(Report report) {
     }
 }
 
+// A full queue takes no more reports, as the kernel's hidraw buffer does.
 void EmulatedController::queueInput(std::vector<std::uint8_t> bytes) {
-    if (input_.size() == kInputQueueLimit) input_.pop_front();
+    if (input_.size() == kInputQueueLimit) return;
     input_.push_back(std::move(bytes));
 }
 

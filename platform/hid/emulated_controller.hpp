@@ -39,7 +39,7 @@ class EmulatedController {
   public:
     static constexpr std::size_t kReportSize = 65;
     using Report = std::array<std::uint8_t, kReportSize>;
-    // Input reports the controller holds before the oldest is dropped (as the kernel does).
+    // Input reports queued for reading at most; later ones are lost until the queue is read.
     static constexpr std::size_t kInputQueueLimit = 64;
 
     EmulatedControllerState& state() { return state_; }
@@ -48,7 +48,8 @@ class EmulatedController {
     void setAnswerStyle(AnswerStyle style) { answerStyle_ = style; }
     void setShortAnswerLength(std::size_t length) { shortAnswerLength_ = length; }
     void setSeed(std::uint32_t seed) { random_.seed(seed); }
-    // After each report it receives, the controller also sends this many unasked input reports.
+    // After each report it receives (and after its answer), the controller also sends this many
+    // unasked input reports.
     void setUnaskedPerReport(std::size_t count) { unaskedPerReport_ = count; }
     // Sends this many unasked input reports now.
     void sendUnasked(std::size_t count);
