@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "platform/wnd/wnd.hpp"
 
@@ -37,6 +38,17 @@ public:
 
     // Screen size (GetSystemMetrics SM_CXSCREEN / SM_CYSCREEN).
     virtual SIZE ScreenSize() = 0;
+
+    // Whether the desktop drags a top-level window itself when the window answers HTCAPTION
+    // (through the backend's hit test, input.hpp). When false, the window layer moves the window
+    // with the mouse until the left button is released.
+    virtual bool MovesWindowsItself() { return false; }
+
+    // A message box opened (its window, text and caption) or closed. Its window is an ordinary
+    // top-level window of the window layer.
+    virtual void MessageBoxOpened(HWND /*box*/, const std::wstring& /*text*/,
+                                  const std::wstring& /*caption*/) {}
+    virtual void MessageBoxClosed(HWND /*box*/) {}
 };
 
 Backend& ActiveBackend();

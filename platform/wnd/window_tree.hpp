@@ -14,6 +14,24 @@
 
 struct WindowClass;  // a registered class (class name and procedure)
 
+// Per-window data of a built-in class procedure (button state, tooltip tools, ...).
+struct ClassState {
+    ClassState() = default;
+    ClassState(const ClassState&) = delete;
+    ClassState& operator=(const ClassState&) = delete;
+    virtual ~ClassState() = default;
+};
+
+// A menu (the system menu): its items in order.
+struct MenuObject {
+    struct Item {
+        UINT flags = 0;  // MF_STRING, MF_SEPARATOR, MF_GRAYED
+        UINT_PTR id = 0;
+        std::wstring text;
+    };
+    std::vector<Item> items;
+};
+
 struct WindowObject {
     std::wstring className;
     const WindowClass* windowClass = nullptr;
@@ -52,7 +70,14 @@ struct WindowObject {
     // Normal position of a top-level window kept while it is minimised (GetWindowPlacement).
     RECT normalRect;
 
-    HMENU systemMenu = nullptr;  // created by GetSystemMenu; owned by the window layer
+    std::unique_ptr<MenuObject> systemMenu;  // created by GetSystemMenu
+    std::unique_ptr<ClassState> classState;  // data of the class procedure
+
+    // Painting bookkeeping of top-level windows: the part of the surface painted since the
+    // backend was last shown it, and whether the frame needs drawing.
+    std::optional<RECT> presentPending;
+    bool frameDirty = false;
+    bool validatedDuringPaint = false;  // BeginPaint or GetUpdateRect's owner ran
 
     bool isChild() const { return (style & WS_CHILD) != 0; }
     int width() const { return rect.right - rect.left; }
