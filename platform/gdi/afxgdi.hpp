@@ -6,7 +6,7 @@
 #include "platform/gdi/gdi.hpp"
 
 class CGdiObject {
-public:
+  public:
     CGdiObject() = default;
     CGdiObject(const CGdiObject&) = delete;
     CGdiObject& operator=(const CGdiObject&) = delete;
@@ -20,7 +20,7 @@ public:
 };
 
 class CBitmap : public CGdiObject {
-public:
+  public:
     BOOL LoadBitmapW(UINT resourceId);
     BOOL CreateCompatibleBitmap(class CDC* dc, int width, int height);
     BOOL CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
@@ -29,7 +29,7 @@ public:
 };
 
 class CBrush : public CGdiObject {
-public:
+  public:
     CBrush() = default;
     explicit CBrush(COLORREF color);
     BOOL CreateSolidBrush(COLORREF color);
@@ -37,19 +37,19 @@ public:
 };
 
 class CPen : public CGdiObject {
-public:
+  public:
     BOOL CreatePen(int style, int width, COLORREF color);
     operator HPEN() const { return static_cast<HPEN>(m_hObject); }
 };
 
 class CFont : public CGdiObject {
-public:
+  public:
     BOOL CreateFontIndirectW(const LOGFONTW* logFont);
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }
 };
 
 class CRgn : public CGdiObject {
-public:
+  public:
     BOOL CreateRectRgn(int left, int top, int right, int bottom);
     BOOL CreateRoundRectRgn(int left, int top, int right, int bottom, int w, int h);
     BOOL CreatePolygonRgn(const POINT* points, int count, int fillMode);
@@ -60,7 +60,7 @@ public:
 // A device context. m_hDC is the output context, m_hAttribDC the attribute context (the same DC
 // here). A CDC that created its DC (CreateCompatibleDC) deletes it when destroyed.
 class CDC {
-public:
+  public:
     CDC() = default;
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
@@ -110,6 +110,6 @@ public:
     int DrawTextW(const wchar_t* text, int length, RECT* rect, UINT format);
     BOOL DrawIcon(int x, int y, HICON icon);
 
-protected:
+  protected:
     bool ownsDc_ = false;
 };

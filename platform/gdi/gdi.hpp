@@ -66,20 +66,20 @@ struct RegionObject : GdiObject {
 // A device context draws into a surface: a memory DC into its selected bitmap, a window DC into
 // the surface of its top-level window (set up by the window layer), at an origin and with a clip.
 struct DcObject : GdiObject {
-    Surface* target = nullptr;         // window DCs: the top-level window's surface
-    POINT deviceOrigin;                // where the DC's device (0, 0) lies on the surface
-    std::optional<Region> clip;        // in surface coordinates; none = the whole surface
+    Surface* target = nullptr;   // window DCs: the top-level window's surface
+    POINT deviceOrigin;          // where the DC's device (0, 0) lies on the surface
+    std::optional<Region> clip;  // in surface coordinates; none = the whole surface
     bool isMemory = false;
-    BitmapObject* bitmap = nullptr;    // memory DCs: the selected bitmap (a 1 x 1 stock one at first)
-    POINT windowOrg;                   // logical origin (SetWindowOrgEx)
-    int mapMode = 1;                   // MM_TEXT
+    BitmapObject* bitmap = nullptr;  // memory DCs: the selected bitmap (a 1 x 1 stock one at first)
+    POINT windowOrg;                 // logical origin (SetWindowOrgEx)
+    int mapMode = 1;                 // MM_TEXT
     COLORREF bkColor = 0x00FFFFFF;
     COLORREF textColor = 0x00000000;
-    int bkMode = 2;                    // OPAQUE
-    int stretchMode = 1;               // BLACKONWHITE
-    FontObject* font = nullptr;        // the system font until one is selected
-    PenObject* pen = nullptr;          // the black pen until one is selected
-    BrushObject* brush = nullptr;      // the white brush until one is selected
+    int bkMode = 2;                // OPAQUE
+    int stretchMode = 1;           // BLACKONWHITE
+    FontObject* font = nullptr;    // the system font until one is selected
+    PenObject* pen = nullptr;      // the black pen until one is selected
+    BrushObject* brush = nullptr;  // the white brush until one is selected
     POINT penPosition;
 };
 
@@ -122,11 +122,18 @@ inline constexpr UINT DT_LEFT = 0x0000;
 inline constexpr UINT DT_CENTER = 0x0001;
 inline constexpr UINT DT_RIGHT = 0x0002;
 inline constexpr UINT DT_VCENTER = 0x0004;
+inline constexpr UINT DT_BOTTOM = 0x0008;
 inline constexpr UINT DT_SINGLELINE = 0x0020;
+inline constexpr UINT DT_NOCLIP = 0x0100;
 inline constexpr UINT DT_CALCRECT = 0x0400;
+inline constexpr UINT DT_NOPREFIX = 0x0800;
 inline constexpr BYTE DEFAULT_QUALITY = 0;
 inline constexpr BYTE DRAFT_QUALITY = 1;
 inline constexpr BYTE PROOF_QUALITY = 2;
+inline constexpr BYTE NONANTIALIASED_QUALITY = 3;
+inline constexpr BYTE DEFAULT_CHARSET = 1;
+inline constexpr DWORD TRUETYPE_FONTTYPE = 0x0004;
+inline constexpr int PS_NULL = 5;
 inline constexpr LONG FW_NORMAL = 400;
 inline constexpr LONG FW_BOLD = 700;
 inline constexpr int SYSTEM_FONT = 13;
@@ -197,6 +204,30 @@ BOOL TextOutW(HDC dc, int x, int y, const wchar_t* text, int length);
 int DrawTextW(HDC dc, const wchar_t* text, int length, RECT* rect, UINT format);
 BOOL GetTextExtentPoint32W(HDC dc, const wchar_t* text, int length, SIZE* size);
 inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+
+// Fonts: enumeration of the installed families and registration of a font file for this process.
+struct TEXTMETRICW {
+    LONG tmHeight = 0;
+    LONG tmAscent = 0;
+    LONG tmDescent = 0;
+    LONG tmWeight = 0;
+};
+// Called once per installed family; return nonzero for the next one, 0 to stop.
+using FONTENUMPROCW = int (*)(const LOGFONTW* logFont, const TEXTMETRICW* metrics, DWORD fontType,
+                              LPARAM lParam);
+// Enumerates the installed families named `family` (compared ignoring case, as fontconfig does;
+// a name that is only an alias of another family is not reported). The LOGFONTW carries the
+// family's name as installed and the TEXTMETRICW the family's cell at a 16-pixel height. Returns
+// the callback's last result, 1 when nothing was enumerated.
+int EnumFontFamiliesW(HDC dc, const wchar_t* family, FONTENUMPROCW callback, LPARAM lParam);
+// Makes a font file's face available to this process; nonzero on success. A missing file such
+// as "arial.ttf" names its face ("Arial"), which is made available when an installed family is
+// its metric twin (Liberation Sans for Arial), and fails otherwise.
+int AddFontResourceW(const wchar_t* fileName);
+
+// For the window layer: a device context drawing onto a surface at a device origin, with an
+// optional clip in surface coordinates. Deleted with DeleteDC.
+HDC GdiCreateSurfaceDC(Surface* target, POINT deviceOrigin, std::optional<Region> clip);
 
 // Regions.
 HRGN CreateRectRgn(int left, int top, int right, int bottom);

@@ -8,7 +8,7 @@
 #include "platform/wintypes.hpp"
 
 class Region {
-public:
+  public:
     struct Span {
         int y;
         int x0;  // first pixel inside
@@ -18,15 +18,17 @@ public:
 
     Region() = default;
     static Region FromRect(const RECT& r);
-    // Rectangle with corners rounded by an ellipse of the given width and height (CreateRoundRectRgn).
+    // Rectangle with corners rounded by an ellipse of the given width and height
+    // (CreateRoundRectRgn).
     static Region FromRoundRect(const RECT& r, int ellipseWidth, int ellipseHeight);
     // Polygon filled with the alternate (even-odd) rule (CreatePolygonRgn with ALTERNATE).
     static Region FromPolygon(std::span<const POINT> points);
 
     bool empty() const { return spans_.empty(); }
     bool contains(int x, int y) const;
-    RECT bounds() const;  // all zero when empty
+    RECT bounds() const;                                       // all zero when empty
     const std::vector<Span>& spans() const { return spans_; }  // sorted by y, then x0
+    std::span<const Span> row(int y) const;  // the spans of one row, left to right
 
     Region intersected(const Region& other) const;
     Region united(const Region& other) const;
@@ -35,6 +37,6 @@ public:
 
     friend bool operator==(const Region&, const Region&) = default;
 
-private:
+  private:
     std::vector<Span> spans_;
 };

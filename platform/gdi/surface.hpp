@@ -5,7 +5,7 @@
 #include <vector>
 
 class Surface {
-public:
+  public:
     Surface() = default;
     Surface(int width, int height, std::uint32_t fill = 0);
 
@@ -24,7 +24,7 @@ public:
     std::vector<std::uint32_t>& pixels() { return pixels_; }
     const std::vector<std::uint32_t>& pixels() const { return pixels_; }
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint32_t> pixels_;

@@ -1,0 +1,283 @@
+// Block transfers, fills and single pixels.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "platform/gdi/draw_target.hpp"
+
+namespace {
+
+// How source pixels change on their way to the destination.
+struct Conversion {
+    enum Kind { None, MonoToColor, ColorToMono } kind = None;
+    std::uint32_t one = 0;   // mono to colour: what a white (1) source pixel becomes
+    std::uint32_t zero = 0;  // mono to colour: what a black (0) source pixel becomes
+    std::uint32_t key = 0;   // colour to mono: the source pixel that becomes white
+
+    std::uint32_t operator()(std::uint32_t p) const {
+        switch (kind) {
+            case MonoToColor:
+                return p != 0 ? one : zero;
+            case ColorToMono:
+                return p == key ? 0xFFFFFFu : 0u;
+            case None:
+                break;
+        }
+        return p;
+    }
+};
+
+// A monochrome source meets a colour destination: 1 bits take the destination's background
+// colour and 0 bits its text colour. A colour source meets a monochrome destination: pixels of
+// the source context's background colour become 1 (white), all others 0.
+Conversion ConversionFor(HDC dst, const gdi::DrawTarget& d, HDC src, const gdi::DrawTarget& s) {
+    Conversion c;
+    if (s.monochrome && !d.monochrome) {
+        c.kind = Conversion::MonoToColor;
+        c.one = PixelFromColorref(dst->bkColor);
+        c.zero = PixelFromColorref(dst->textColor);
+    } else if (!s.monochrome && d.monochrome) {
+        c.kind = Conversion::ColorToMono;
+        c.key = PixelFromColorref(src->bkColor);
+    }
+    return c;
+}
+
+bool KnownRop(DWORD rop) {
+    return rop == SRCCOPY || rop == SRCAND || rop == SRCPAINT;
+}
+
+std::uint32_t Apply(DWORD rop, std::uint32_t dst, std::uint32_t src) {
+    switch (rop) {
+        case SRCAND:
+            return dst & src;
+        case SRCPAINT:
+            return dst | src;
+        default:
+            return src;
+    }
+}
+
+// Writes a row of source pixels (already converted) onto the destination run.
+void WriteRun(std::uint32_t* out, const std::uint32_t* in, int n, DWORD rop) {
+    if (rop == SRCCOPY) {
+        std::memmove(out, in, static_cast<std::size_t>(n) * sizeof(std::uint32_t));
+        return;
+    }
+    for (int i = 0; i < n; ++i) out[i] = Apply(rop, out[i], in[i]) & 0x00FFFFFFu;
+}
+
+// Weights of the source samples that make one destination sample.
+struct Tap {
+    int index;
+    float weight;
+};
+using Taps = std::vector<std::vector<Tap>>;
+
+// Averages the covered source pixels when shrinking, interpolates linearly when enlarging.
+Taps HalftoneTaps(int dstLen, int srcStart, int srcLen, int srcLimit) {
+    Taps taps(static_cast<std::size_t>(dstLen));
+    const double scale = static_cast<double>(srcLen) / dstLen;
+    auto clampIndex = [&](int i) { return std::clamp(srcStart + i, 0, srcLimit - 1); };
+    for (int i = 0; i < dstLen; ++i) {
+        auto& t = taps[static_cast<std::size_t>(i)];
+        if (srcLen > dstLen) {
+            const double a = i * scale;
+            const double b = (i + 1) * scale;
+            for (int k = static_cast<int>(std::floor(a)); k < static_cast<int>(std::ceil(b)); ++k) {
+                const double cover = std::min<double>(b, k + 1) - std::max<double>(a, k);
+                if (cover > 0) t.push_back({clampIndex(k), static_cast<float>(cover / scale)});
+            }
+        } else {
+            const double c = (i + 0.5) * scale - 0.5;
+            const int k = static_cast<int>(std::floor(c));
+            const float f = static_cast<float>(c - k);
+            t.push_back({clampIndex(std::max(k, 0)), 1.0f - f});
+            t.push_back({clampIndex(std::min(k + 1, srcLen - 1)), f});
+        }
+    }
+    return taps;
+}
+
+// Picks the source pixel under each destination pixel's centre.
+Taps NearestTaps(int dstLen, int srcStart, int srcLen, int srcLimit) {
+    Taps taps(static_cast<std::size_t>(dstLen));
+    for (int i = 0; i < dstLen; ++i) {
+        const int k =
+            static_cast<int>((static_cast<std::int64_t>(2 * i + 1) * srcLen) / (2 * dstLen));
+        taps[static_cast<std::size_t>(i)].push_back(
+            {std::clamp(srcStart + k, 0, srcLimit - 1), 1.0f});
+    }
+    return taps;
+}
+
+std::uint8_t Channel(float v) {
+    return static_cast<std::uint8_t>(std::clamp(v + 0.5f, 0.0f, 255.0f));
+}
+
+// Resamples a source rectangle into a w x h block, converting source pixels first.
+std::vector<std::uint32_t> Resample(const Surface& src, int sx, int sy, int sw, int sh, int w,
+                                    int h, bool halftone, const Conversion& convert) {
+    const Taps xs =
+        halftone ? HalftoneTaps(w, sx, sw, src.width()) : NearestTaps(w, sx, sw, src.width());
+    const Taps ys =
+        halftone ? HalftoneTaps(h, sy, sh, src.height()) : NearestTaps(h, sy, sh, src.height());
+    std::vector<std::uint32_t> out(static_cast<std::size_t>(w) * h);
+    if (!halftone) {
+        for (int j = 0; j < h; ++j) {
+            const std::uint32_t* row = src.row(ys[static_cast<std::size_t>(j)][0].index);
+            for (int i = 0; i < w; ++i) {
+                out[static_cast<std::size_t>(j) * w + i] =
+                    convert(row[xs[static_cast<std::size_t>(i)][0].index]);
+            }
+        }
+        return out;
+    }
+    // Horizontal pass over every source row the vertical taps need, then the vertical pass.
+    const int rowLo = ys.front().front().index;
+    const int rowHi = ys.back().back().index;
+    int lo = rowLo;
+    int hi = rowHi;
+    for (const auto& t : ys) {
+        for (const Tap& tap : t) {
+            lo = std::min(lo, tap.index);
+            hi = std::max(hi, tap.index);
+        }
+    }
+    const int rows = hi - lo + 1;
+    std::vector<float> mid(static_cast<std::size_t>(rows) * w * 3);
+    for (int r = 0; r < rows; ++r) {
+        const std::uint32_t* row = src.row(lo + r);
+        float* m = &mid[static_cast<std::size_t>(r) * w * 3];
+        for (int i = 0; i < w; ++i) {
+            float acc[3] = {0, 0, 0};
+            for (const Tap& tap : xs[static_cast<std::size_t>(i)]) {
+                const std::uint32_t p = convert(row[tap.index]);
+                acc[0] += tap.weight * static_cast<float>((p >> 16) & 0xFF);
+                acc[1] += tap.weight * static_cast<float>((p >> 8) & 0xFF);
+                acc[2] += tap.weight * static_cast<float>(p & 0xFF);
+            }
+            m[i * 3] = acc[0];
+            m[i * 3 + 1] = acc[1];
+            m[i * 3 + 2] = acc[2];
+        }
+    }
+    for (int j = 0; j < h; ++j) {
+        for (int i = 0; i < w; ++i) {
+            float acc[3] = {0, 0, 0};
+            for (const Tap& tap : ys[static_cast<std::size_t>(j)]) {
+                const float* m = &mid[(static_cast<std::size_t>(tap.index - lo) * w + i) * 3];
+                acc[0] += tap.weight * m[0];
+                acc[1] += tap.weight * m[1];
+                acc[2] += tap.weight * m[2];
+            }
+            out[static_cast<std::size_t>(j) * w + i] =
+                (static_cast<std::uint32_t>(Channel(acc[0])) << 16) |
+                (static_cast<std::uint32_t>(Channel(acc[1])) << 8) | Channel(acc[2]);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int sx, int sy, DWORD rop) {
+    const gdi::DrawTarget d = gdi::TargetOf(dst);
+    const gdi::DrawTarget s = gdi::TargetOf(src);
+    if (!KnownRop(rop) || !d.valid() || !s.valid()) return FALSE;
+    if (width <= 0 || height <= 0) return TRUE;
+
+    // Surface coordinates; the offset maps a destination pixel to its source pixel.
+    RECT r{x + d.dx, y + d.dy, x + d.dx + width, y + d.dy + height};
+    const int offX = (sx + s.dx) - r.left;
+    const int offY = (sy + s.dy) - r.top;
+    // Only pixels that exist in the source are transferred.
+    r.left = std::max<LONG>(r.left, -offX);
+    r.top = std::max<LONG>(r.top, -offY);
+    r.right = std::min<LONG>(r.right, s.surface->width() - offX);
+    r.bottom = std::min<LONG>(r.bottom, s.surface->height() - offY);
+    if (r.left >= r.right || r.top >= r.bottom) return TRUE;
+
+    const Conversion convert = ConversionFor(dst, d, src, s);
+    // A transfer within one surface reads from a copy, so overlapping areas stay intact.
+    Surface copy;
+    const Surface* from = s.surface;
+    int fromX = offX;
+    int fromY = offY;
+    if (s.surface == d.surface) {
+        copy = Surface(r.right - r.left, r.bottom - r.top);
+        for (int row = r.top; row < r.bottom; ++row) {
+            std::memcpy(copy.row(row - r.top), s.surface->row(row + offY) + r.left + offX,
+                        static_cast<std::size_t>(copy.width()) * sizeof(std::uint32_t));
+        }
+        from = &copy;
+        fromX = -r.left;
+        fromY = -r.top;
+    }
+
+    std::vector<std::uint32_t> converted;
+    d.forEachSpan(r, [&](int row, int x0, int x1) {
+        const std::uint32_t* in = from->row(row + fromY) + x0 + fromX;
+        std::uint32_t* out = d.surface->row(row) + x0;
+        if (convert.kind != Conversion::None) {
+            converted.resize(static_cast<std::size_t>(x1 - x0));
+            for (int i = 0; i < x1 - x0; ++i)
+                converted[static_cast<std::size_t>(i)] = convert(in[i]);
+            in = converted.data();
+        }
+        WriteRun(out, in, x1 - x0, rop);
+    });
+    return TRUE;
+}
+
+BOOL StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int sx, int sy, int sw,
+                int sh, DWORD rop) {
+    if (width == sw && height == sh) return BitBlt(dst, x, y, width, height, src, sx, sy, rop);
+    const gdi::DrawTarget d = gdi::TargetOf(dst);
+    const gdi::DrawTarget s = gdi::TargetOf(src);
+    if (!KnownRop(rop) || !d.valid() || !s.valid()) return FALSE;
+    if (width <= 0 || height <= 0 || sw <= 0 || sh <= 0) return FALSE;  // mirroring is not provided
+
+    const bool halftone = dst->stretchMode == HALFTONE;
+    const Conversion toColor =
+        s.monochrome && !d.monochrome ? ConversionFor(dst, d, src, s) : Conversion{};
+    std::vector<std::uint32_t> block =
+        Resample(*s.surface, sx + s.dx, sy + s.dy, sw, sh, width, height, halftone, toColor);
+    if (!s.monochrome && d.monochrome) {
+        const Conversion toMono = ConversionFor(dst, d, src, s);
+        for (std::uint32_t& p : block) p = toMono(p);
+    }
+    const RECT r{x + d.dx, y + d.dy, x + d.dx + width, y + d.dy + height};
+    d.forEachSpan(r, [&](int row, int x0, int x1) {
+        const std::uint32_t* in =
+            &block[static_cast<std::size_t>(row - r.top) * width + (x0 - r.left)];
+        WriteRun(d.surface->row(row) + x0, in, x1 - x0, rop);
+    });
+    return TRUE;
+}
+
+int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
+    const gdi::DrawTarget t = gdi::TargetOf(dc);
+    if (!t.valid() || rect == nullptr || brush == nullptr) return 0;
+    const std::uint32_t p = gdi::StoredPixel(t, brush->color);
+    const RECT r{rect->left + t.dx, rect->top + t.dy, rect->right + t.dx, rect->bottom + t.dy};
+    t.forEachSpan(r, [&](int row, int x0, int x1) {
+        std::fill(t.surface->row(row) + x0, t.surface->row(row) + x1, p);
+    });
+    return 1;
+}
+
+COLORREF GetPixel(HDC dc, int x, int y) {
+    const gdi::DrawTarget t = gdi::TargetOf(dc);
+    if (!t.valid() || !t.admits(x + t.dx, y + t.dy)) return CLR_INVALID;
+    return ColorrefFromPixel(t.surface->at(x + t.dx, y + t.dy));
+}
+
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF color) {
+    const gdi::DrawTarget t = gdi::TargetOf(dc);
+    if (!t.valid() || !t.admits(x + t.dx, y + t.dy)) return CLR_INVALID;
+    const std::uint32_t p = gdi::StoredPixel(t, color);
+    t.surface->set(x + t.dx, y + t.dy, p);
+    return ColorrefFromPixel(p);
+}
