@@ -1,0 +1,33 @@
+// The program's backend: the desktop, opened on first use.
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "platform/backend/sdl/sdl_backend.hpp"
+
+namespace platform {
+namespace {
+
+sdl::SdlBackend& OpenDesktop() {
+    try {
+        // The backend lives until the process ends: windows held by static objects are destroyed
+        // during exit, after a static backend would already be gone.
+        static sdl::SdlBackend* const backend = std::make_unique<sdl::SdlBackend>().release();
+        return *backend;
+    } catch (const sdl::DisplayUnavailable& error) {
+        std::fprintf(stderr, "%s: cannot open a display (%s). Run it on a desktop session.\n",
+                     program_invocation_short_name, error.what());
+        std::fflush(stdout);
+        // Quick exit: static objects being destroyed must not ask for the backend again.
+        std::_Exit(EXIT_FAILURE);
+    }
+}
+
+}  // namespace
+
+Backend& ActiveBackend() {
+    return OpenDesktop();
+}
+
+}  // namespace platform

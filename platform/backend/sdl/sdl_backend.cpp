@@ -1,0 +1,304 @@
+#include "platform/backend/sdl/sdl_backend.hpp"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <string>
+
+#include "platform/backend/sdl/key_map.hpp"
+#include "platform/backend/sdl/x11_window.hpp"
+#include "platform/wnd/input.hpp"
+
+namespace platform::sdl {
+namespace {
+
+// Whether `window` is owned, directly or through its owners, by `owner`.
+bool IsOwnedBy(HWND window, HWND owner) {
+    for (HWND w = window->owner; w != nullptr; w = w->owner) {
+        if (w == owner) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+SdlVideo::SdlVideo() {
+    // A software window surface keeps the X window SDL created, and with it the window's shape;
+    // an OpenGL-backed one would replace it.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // Ctrl+C and SIGTERM end the program as usual instead of becoming an SDL_QUIT nobody asked for.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // Leave the desktop's compositor running while the program is open.
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        throw DisplayUnavailable(SDL_GetError());
+    }
+    // Keys arrive as key events; no input method is needed.
+    SDL_StopTextInput();
+}
+
+SdlVideo::~SdlVideo() {
+    SDL_Quit();
+}
+
+SdlBackend::SdlBackend() : traceWakeUps_(std::getenv("VR_TRACE_WAKEUPS") != nullptr) {}
+
+DWORD SdlBackend::Now() {
+    return static_cast<DWORD>(SDL_GetTicks64());
+}
+
+void SdlBackend::TopLevelCreated(HWND hwnd) {
+    if (find(hwnd) != nullptr) {
+        return;
+    }
+    try {
+        auto window = std::make_unique<TopLevelWindow>(hwnd);
+        if (!window->isTooltip() && hwnd->owner != nullptr) {
+            // The desktop keeps an owned window (dialog, message box) above its owner.
+            if (const TopLevelWindow* owner = find(GetAncestorTopLevel(hwnd->owner))) {
+                SDL_SetWindowModalFor(window->sdlWindow(), owner->sdlWindow());
+            }
+        }
+        windows_.push_back(std::move(window));
+    } catch (const std::runtime_error& error) {
+        std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, error.what());
+        return;
+    }
+    TopLevelChanged(hwnd);
+}
+
+void SdlBackend::TopLevelDestroyed(HWND hwnd) {
+    std::erase_if(windows_, [hwnd](const auto& window) { return window->hwnd() == hwnd; });
+    std::erase(order_, hwnd);
+}
+
+void SdlBackend::TopLevelChanged(HWND hwnd) {
+    if (TopLevelWindow* window = find(hwnd)) {
+        window->Sync();
+        raiseIfBroughtForward(hwnd);
+    }
+}
+
+void SdlBackend::Present(HWND hwnd, const RECT& dirty) {
+    if (TopLevelWindow* window = find(hwnd)) {
+        window->Present(dirty);
+    }
+}
+
+void SdlBackend::WaitForInput(std::optional<DWORD> timeoutMs) {
+    SDL_Event event;
+    int got = 0;
+    if (timeoutMs) {
+        const DWORD limit = std::min<DWORD>(*timeoutMs, std::numeric_limits<int>::max());
+        got = SDL_WaitEventTimeout(&event, static_cast<int>(limit));
+    } else {
+        got = SDL_WaitEvent(&event);
+    }
+    ++wakeUps_;
+    if (got == 0) {
+        traceWakeUp("timeout", 0);
+        return;
+    }
+    traceWakeUp("event", event.type);
+    dispatch(event);
+    while (SDL_PollEvent(&event) != 0) {
+        dispatch(event);
+    }
+}
+
+POINT SdlBackend::CursorPos() {
+    int x = 0;
+    int y = 0;
+    SDL_GetGlobalMouseState(&x, &y);
+    return POINT{x, y};
+}
+
+bool SdlBackend::IsKeyDown(int virtualKey) {
+    switch (virtualKey) {
+        case VK_LBUTTON:
+            return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0;
+        case VK_SHIFT:
+            return (SDL_GetModState() & KMOD_SHIFT) != 0;
+        case VK_CONTROL:
+            return (SDL_GetModState() & KMOD_CTRL) != 0;
+        case VK_MENU:
+            return (SDL_GetModState() & KMOD_ALT) != 0;
+        default:
+            break;
+    }
+    const SDL_Keycode key = SdlKeyFromVirtualKey(virtualKey);
+    if (key == SDLK_UNKNOWN) {
+        return false;
+    }
+    int count = 0;
+    const Uint8* state = SDL_GetKeyboardState(&count);
+    const SDL_Scancode scancode = SDL_GetScancodeFromKey(key);
+    return scancode > SDL_SCANCODE_UNKNOWN && scancode < count && state[scancode] != 0;
+}
+
+SIZE SdlBackend::ScreenSize() {
+    SDL_Rect bounds{};
+    if (SDL_GetDisplayBounds(0, &bounds) != 0) {
+        return SIZE{};
+    }
+    return SIZE{bounds.w, bounds.h};
+}
+
+bool SdlBackend::MovesWindowsItself() {
+    if (windows_.empty()) {
+        return std::strcmp(SDL_GetCurrentVideoDriver(), "x11") != 0;
+    }
+    return DesktopDragsWindows(windows_.front()->sdlWindow());
+}
+
+void SdlBackend::dispatch(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_MOUSEMOTION:
+            if (const TopLevelWindow* window = find(event.motion.windowID)) {
+                InputMouseMove(window->ToScreen(event.motion.x, event.motion.y));
+            }
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            onMouseButton(event.button);
+            break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            if (const int key = VirtualKeyFromSdl(event.key.keysym.sym); key != 0) {
+                InputKey(key, event.type == SDL_KEYDOWN);
+            }
+            break;
+        case SDL_WINDOWEVENT:
+            onWindowEvent(event.window);
+            break;
+        default:
+            break;
+    }
+}
+
+void SdlBackend::onMouseButton(const SDL_MouseButtonEvent& event) {
+    MouseButton button = MouseButton::Left;
+    if (event.button == SDL_BUTTON_RIGHT) {
+        button = MouseButton::Right;
+    } else if (event.button != SDL_BUTTON_LEFT) {
+        return;
+    }
+    const TopLevelWindow* window = find(event.windowID);
+    if (window == nullptr) {
+        return;
+    }
+    const HWND hwnd = window->hwnd();
+    const POINT screen = window->ToScreen(event.x, event.y);
+    const bool down = event.state == SDL_PRESSED;
+    if (down && !window->isTooltip() && !AcceptsMouseInput(hwnd)) {
+        raiseModalOver(hwnd);
+    }
+    InputMouseButton(button, down, screen);
+}
+
+void SdlBackend::onWindowEvent(const SDL_WindowEvent& event) {
+    TopLevelWindow* window = find(event.windowID);
+    if (window == nullptr) {
+        return;
+    }
+    const HWND hwnd = window->hwnd();
+    switch (event.event) {
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            // The X server keeps no copy of the window's pixels.
+            window->PresentAll();
+            break;
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_MOVED:
+            // The window manager may place a window elsewhere than asked, or drag it.
+            if (window->RefreshPosition()) {
+                const POINT position = window->position();
+                InputWindowMoved(hwnd, position.x, position.y);
+            }
+            break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+            if (window->NoteMinimised(true)) {
+                InputWindowMinimised(hwnd, true);
+            }
+            break;
+        case SDL_WINDOWEVENT_RESTORED:
+            if (window->NoteMinimised(false)) {
+                window->PresentAll();
+                InputWindowMinimised(hwnd, false);
+            }
+            break;
+        case SDL_WINDOWEVENT_CLOSE:
+            InputCloseRequested(hwnd);
+            break;
+        default:
+            break;
+    }
+}
+
+TopLevelWindow* SdlBackend::find(HWND hwnd) {
+    const auto it = std::find_if(windows_.begin(), windows_.end(),
+                                 [hwnd](const auto& window) { return window->hwnd() == hwnd; });
+    return it == windows_.end() ? nullptr : it->get();
+}
+
+TopLevelWindow* SdlBackend::find(Uint32 sdlId) {
+    const auto it = std::find_if(windows_.begin(), windows_.end(),
+                                 [sdlId](const auto& window) { return window->sdlId() == sdlId; });
+    return it == windows_.end() ? nullptr : it->get();
+}
+
+std::vector<HWND> SdlBackend::shownOrder() const {
+    std::vector<HWND> order;
+    for (const HWND hwnd : TopLevelWindows()) {
+        const auto it = std::find_if(windows_.begin(), windows_.end(),
+                                     [hwnd](const auto& window) { return window->hwnd() == hwnd; });
+        if (it != windows_.end() && (*it)->isShown() && !(*it)->isTooltip()) {
+            order.push_back(hwnd);
+        }
+    }
+    return order;
+}
+
+void SdlBackend::raiseIfBroughtForward(HWND hwnd) {
+    std::vector<HWND> order = shownOrder();
+    const auto now = std::find(order.begin(), order.end(), hwnd);
+    const auto before = std::find(order_.begin(), order_.end(), hwnd);
+    if (now != order.end() && before != order_.end()) {
+        // Was a window that is now behind this one in front of it before?
+        const bool overtook = std::any_of(order_.begin(), before, [&](HWND other) {
+            return std::find(now + 1, order.end(), other) != order.end();
+        });
+        if (overtook) {
+            if (TopLevelWindow* window = find(hwnd)) {
+                SDL_RaiseWindow(window->sdlWindow());
+            }
+        }
+    }
+    order_ = std::move(order);
+}
+
+void SdlBackend::raiseModalOver(HWND disabled) {
+    for (const HWND hwnd : TopLevelWindows()) {
+        const TopLevelWindow* window = find(hwnd);
+        if (window != nullptr && window->isShown() && !window->isTooltip() &&
+            IsOwnedBy(hwnd, disabled) && AcceptsMouseInput(hwnd)) {
+            SDL_RaiseWindow(window->sdlWindow());
+            return;
+        }
+    }
+}
+
+void SdlBackend::traceWakeUp(const char* cause, Uint32 eventType) const {
+    if (traceWakeUps_) {
+        std::fprintf(stderr, "wakeup %llu %s 0x%x\n",
+                     static_cast<unsigned long long>(SDL_GetTicks64()), cause, eventType);
+    }
+}
+
+}  // namespace platform::sdl

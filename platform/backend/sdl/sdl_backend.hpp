@@ -1,0 +1,70 @@
+// The desktop backend: every top-level window of the window layer is a borderless SDL window
+// shaped by its region; SDL's input becomes the window layer's input calls.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "platform/backend/backend.hpp"
+#include "platform/backend/sdl/top_level_window.hpp"
+
+namespace platform::sdl {
+
+// No display could be opened (no X server or Wayland compositor to talk to).
+class DisplayUnavailable : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// SDL's video subsystem, from SDL_Init to SDL_Quit.
+class SdlVideo {
+  public:
+    SdlVideo();  // throws DisplayUnavailable
+    ~SdlVideo();
+    SdlVideo(const SdlVideo&) = delete;
+    SdlVideo& operator=(const SdlVideo&) = delete;
+};
+
+class SdlBackend final : public Backend {
+  public:
+    SdlBackend();  // throws DisplayUnavailable
+
+    DWORD Now() override;
+    void TopLevelCreated(HWND hwnd) override;
+    void TopLevelDestroyed(HWND hwnd) override;
+    void TopLevelChanged(HWND hwnd) override;
+    void Present(HWND hwnd, const RECT& dirty) override;
+    void WaitForInput(std::optional<DWORD> timeoutMs) override;
+    POINT CursorPos() override;
+    bool IsKeyDown(int virtualKey) override;
+    SIZE ScreenSize() override;
+    bool MovesWindowsItself() override;
+
+    // How many times WaitForInput has returned: the loop's wake-ups.
+    std::uint64_t wakeUps() const { return wakeUps_; }
+
+  private:
+    void dispatch(const SDL_Event& event);
+    void onWindowEvent(const SDL_WindowEvent& event);
+    void onMouseButton(const SDL_MouseButtonEvent& event);
+    TopLevelWindow* find(HWND hwnd);
+    TopLevelWindow* find(Uint32 sdlId);
+    // Raises the window when the window layer has put it in front of a window shown before it.
+    void raiseIfBroughtForward(HWND hwnd);
+    // A click on a window disabled by its modal dialog brings that dialog to the front.
+    void raiseModalOver(HWND disabled);
+    std::vector<HWND> shownOrder() const;
+    void traceWakeUp(const char* cause, Uint32 eventType) const;
+
+    SdlVideo video_;
+    std::vector<std::unique_ptr<TopLevelWindow>> windows_;
+    std::vector<HWND> order_;  // shown windows front to back, as last seen
+    std::uint64_t wakeUps_ = 0;
+    bool traceWakeUps_ = false;  // VR_TRACE_WAKEUPS set: one line on stderr per wake-up
+};
+
+}  // namespace platform::sdl

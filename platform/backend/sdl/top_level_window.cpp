@@ -1,0 +1,187 @@
+#include "platform/backend/sdl/top_level_window.hpp"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+#include "platform/backend/sdl/shape_bands.hpp"
+#include "platform/backend/sdl/x11_window.hpp"
+#include "platform/gdi/utf.hpp"
+#include "platform/wnd/input.hpp"
+
+namespace platform::sdl {
+namespace {
+
+constexpr wchar_t kTooltipClass[] = L"tooltips_class32";
+
+Uint32 CreationFlags(const WindowObject& window, bool tooltip) {
+    Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
+    if (tooltip) {
+        // Placed exactly where asked, above everything, never focused.
+        flags |= SDL_WINDOW_TOOLTIP;
+    }
+    if ((window.exStyle & WS_EX_TOPMOST) != 0) {
+        flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+    }
+    return flags;
+}
+
+}  // namespace
+
+TopLevelWindow::TopLevelWindow(HWND hwnd)
+    : hwnd_(hwnd), tooltip_(hwnd->className == kTooltipClass) {
+    const RECT rect = WindowScreenRect(hwnd_);
+    const int width = std::max(1, static_cast<int>(rect.right - rect.left));
+    const int height = std::max(1, static_cast<int>(rect.bottom - rect.top));
+    caption_ = WindowCaption(hwnd_);
+    window_.reset(SDL_CreateWindow(Utf8FromWide(caption_).c_str(), rect.left, rect.top, width,
+                                   height, CreationFlags(*hwnd_, tooltip_)));
+    if (!window_) {
+        throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
+    }
+    if (!tooltip_) {
+        SDL_SetWindowHitTest(window_.get(), &TopLevelWindow::HitTest, this);
+    }
+    applyShape(WindowShape(hwnd_), width, height);
+    rect_ = rect;
+}
+
+void TopLevelWindow::Sync() {
+    const WindowObject& record = *hwnd_;
+    if (!record.minimised) {
+        const RECT rect = WindowScreenRect(hwnd_);
+        const int width = std::max(1, static_cast<int>(rect.right - rect.left));
+        const int height = std::max(1, static_cast<int>(rect.bottom - rect.top));
+        const bool resized =
+            width != rect_.right - rect_.left || height != rect_.bottom - rect_.top;
+        if (resized) {
+            SDL_SetWindowSize(window_.get(), width, height);
+        }
+        const Region shape = WindowShape(hwnd_);
+        if (resized || shape != shape_) {
+            applyShape(shape, width, height);
+        }
+        if (rect.left != rect_.left || rect.top != rect_.top) {
+            SDL_SetWindowPosition(window_.get(), rect.left, rect.top);
+        }
+        rect_ = rect;
+        if (resized) {
+            PresentAll();
+        }
+    }
+
+    std::wstring caption = WindowCaption(hwnd_);
+    if (caption != caption_) {
+        caption_ = std::move(caption);
+        SDL_SetWindowTitle(window_.get(), Utf8FromWide(caption_).c_str());
+    }
+
+    if (!record.visible) {
+        if (shown_) {
+            SDL_HideWindow(window_.get());
+            shown_ = false;
+        }
+        minimised_ = record.minimised;
+        return;
+    }
+    if (!shown_) {
+        SDL_ShowWindow(window_.get());
+        shown_ = true;
+        PresentAll();
+    }
+    if (record.minimised != minimised_) {
+        minimised_ = record.minimised;
+        if (minimised_) {
+            SDL_MinimizeWindow(window_.get());
+        } else {
+            SDL_RestoreWindow(window_.get());
+            PresentAll();
+        }
+    }
+}
+
+void TopLevelWindow::Present(const RECT& dirty) {
+    const Surface* pixels = WindowSurface(hwnd_);
+    SDL_Surface* target = SDL_GetWindowSurface(window_.get());
+    if (pixels == nullptr || pixels->empty() || target == nullptr) {
+        return;
+    }
+    const int x0 = std::max(0, static_cast<int>(dirty.left));
+    const int y0 = std::max(0, static_cast<int>(dirty.top));
+    const int x1 = std::min({static_cast<int>(dirty.right), pixels->width(), target->w});
+    const int y1 = std::min({static_cast<int>(dirty.bottom), pixels->height(), target->h});
+    if (x0 >= x1 || y0 >= y1) {
+        return;
+    }
+    if (SDL_LockSurface(target) != 0) {
+        return;
+    }
+    auto* destination = static_cast<std::uint8_t*>(target->pixels) +
+                        static_cast<std::ptrdiff_t>(y0) * target->pitch +
+                        static_cast<std::ptrdiff_t>(x0) * target->format->BytesPerPixel;
+    const std::uint32_t* source = pixels->row(y0) + x0;
+    const int sourcePitch = pixels->width() * static_cast<int>(sizeof(std::uint32_t));
+    if (target->format->format == SDL_PIXELFORMAT_RGB888) {
+        // The surface's own layout (0x00RRGGBB): rows are copied as they are.
+        const std::size_t rowBytes = static_cast<std::size_t>(x1 - x0) * sizeof(std::uint32_t);
+        for (int y = y0; y < y1; ++y) {
+            std::memcpy(destination, source, rowBytes);
+            destination += target->pitch;
+            source += pixels->width();
+        }
+    } else {
+        SDL_ConvertPixels(x1 - x0, y1 - y0, SDL_PIXELFORMAT_RGB888, source, sourcePitch,
+                          target->format->format, destination, target->pitch);
+    }
+    SDL_UnlockSurface(target);
+    const SDL_Rect area{x0, y0, x1 - x0, y1 - y0};
+    SDL_UpdateWindowSurfaceRects(window_.get(), &area, 1);
+}
+
+void TopLevelWindow::PresentAll() {
+    Present(RECT{0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top});
+}
+
+bool TopLevelWindow::RefreshPosition() {
+    if (minimised_ || !shown_) {
+        return false;
+    }
+    const auto [x, y] = DesktopPosition(window_.get());
+    if (x == rect_.left && y == rect_.top) {
+        return false;
+    }
+    rect_ = RECT{x, y, x + (rect_.right - rect_.left), y + (rect_.bottom - rect_.top)};
+    return true;
+}
+
+bool TopLevelWindow::NoteMinimised(bool minimised) {
+    if (minimised == minimised_ || !shown_) {
+        return false;
+    }
+    minimised_ = minimised;
+    return true;
+}
+
+POINT TopLevelWindow::ToScreen(int x, int y) const {
+    return POINT{rect_.left + x, rect_.top + y};
+}
+
+SDL_HitTestResult TopLevelWindow::HitTest(SDL_Window* /*window*/, const SDL_Point* point,
+                                          void* self) {
+    const auto* top = static_cast<const TopLevelWindow*>(self);
+    if (!IsWindow(top->hwnd_) || !AcceptsMouseInput(top->hwnd_) ||
+        !DesktopDragsWindows(top->window_.get())) {
+        // The press goes to the window layer, which drags the window itself if it must.
+        return SDL_HITTEST_NORMAL;
+    }
+    const LRESULT hit = HitTestTopLevel(top->hwnd_, top->ToScreen(point->x, point->y));
+    return hit == HTCAPTION ? SDL_HITTEST_DRAGGABLE : SDL_HITTEST_NORMAL;
+}
+
+void TopLevelWindow::applyShape(const Region& shape, int width, int height) {
+    shape_ = shape;
+    SetX11WindowShape(window_.get(), ShapeBands(shape, width, height));
+}
+
+}  // namespace platform::sdl

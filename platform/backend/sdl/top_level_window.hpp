@@ -1,0 +1,60 @@
+// One top-level window of the window layer shown as a borderless, shaped SDL window.
+#pragma once
+
+#include <SDL.h>
+
+#include <optional>
+
+#include "platform/backend/sdl/sdl_handles.hpp"
+#include "platform/gdi/region.hpp"
+#include "platform/wnd/window_tree.hpp"
+
+namespace platform::sdl {
+
+class TopLevelWindow {
+  public:
+    // Creates the SDL window, hidden, for a top-level window; then Sync() shows it as the
+    // window layer wants. Throws std::runtime_error when SDL cannot create the window.
+    explicit TopLevelWindow(HWND hwnd);
+    TopLevelWindow(const TopLevelWindow&) = delete;
+    TopLevelWindow& operator=(const TopLevelWindow&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+    Uint32 sdlId() const { return SDL_GetWindowID(window_.get()); }
+    SDL_Window* sdlWindow() const { return window_.get(); }
+    bool isTooltip() const { return tooltip_; }
+    bool isShown() const { return shown_ && !minimised_; }
+
+    // Brings the SDL window to the window layer's state: position, size, shape, title,
+    // visibility and minimised state. Only what differs from the last state is applied.
+    void Sync();
+
+    // Copies the dirty rectangle (window coordinates) of the window's surface to the screen.
+    void Present(const RECT& dirty);
+    void PresentAll();
+
+    // What the desktop did to the window. Each returns whether the state changed (an echo of
+    // our own request does not). RefreshPosition reads where the window now is.
+    bool RefreshPosition();
+    bool NoteMinimised(bool minimised);
+    POINT position() const { return POINT{rect_.left, rect_.top}; }
+
+    // A point of the window (window coordinates) on the screen.
+    POINT ToScreen(int x, int y) const;
+
+  private:
+    static SDL_HitTestResult HitTest(SDL_Window* window, const SDL_Point* point, void* self);
+    void applyShape(const Region& shape, int width, int height);
+
+    HWND hwnd_;
+    bool tooltip_;
+    WindowPtr window_;
+    // The state last applied to (or reported by) the SDL window.
+    RECT rect_{};
+    std::optional<Region> shape_;
+    bool shown_ = false;
+    bool minimised_ = false;
+    std::wstring caption_;
+};
+
+}  // namespace platform::sdl

@@ -1,0 +1,95 @@
+#include "platform/backend/sdl/x11_window.hpp"
+
+#include <SDL_syswm.h>
+#include <X11/Xatom.h>
+#include <X11/extensions/shape.h>
+
+#include <algorithm>
+#include <limits>
+
+namespace platform::sdl {
+namespace {
+
+bool X11Info(SDL_Window* window, SDL_SysWMinfo* info) {
+    SDL_VERSION(&info->version);
+    return SDL_GetWindowWMInfo(window, info) == SDL_TRUE && info->subsystem == SDL_SYSWM_X11;
+}
+
+short ToShort(int v) {
+    return static_cast<short>(std::clamp(v, static_cast<int>(std::numeric_limits<short>::min()),
+                                         static_cast<int>(std::numeric_limits<short>::max())));
+}
+
+unsigned short ToUnsignedShort(int v) {
+    return static_cast<unsigned short>(
+        std::clamp(v, 0, static_cast<int>(std::numeric_limits<unsigned short>::max())));
+}
+
+}  // namespace
+
+void SetX11WindowShape(SDL_Window* window, const std::vector<ShapeRect>& shape) {
+    SDL_SysWMinfo info;
+    if (!X11Info(window, &info)) {
+        return;
+    }
+    Display* display = info.info.x11.display;
+    int eventBase = 0;
+    int errorBase = 0;
+    if (XShapeQueryExtension(display, &eventBase, &errorBase) == False) {
+        return;
+    }
+    std::vector<XRectangle> rectangles;
+    rectangles.reserve(shape.size());
+    for (const ShapeRect& r : shape) {
+        rectangles.push_back(XRectangle{ToShort(r.x), ToShort(r.y), ToUnsignedShort(r.width),
+                                        ToUnsignedShort(r.height)});
+    }
+    XShapeCombineRectangles(display, info.info.x11.window, ShapeBounding, 0, 0, rectangles.data(),
+                            static_cast<int>(rectangles.size()), ShapeSet, YXBanded);
+    XFlush(display);
+}
+
+POINT DesktopPosition(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    if (X11Info(window, &info)) {
+        Display* display = info.info.x11.display;
+        int x = 0;
+        int y = 0;
+        Window child = 0;
+        if (XTranslateCoordinates(display, info.info.x11.window, DefaultRootWindow(display), 0, 0,
+                                  &x, &y, &child) != False) {
+            return POINT{x, y};
+        }
+    }
+    int x = 0;
+    int y = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    return POINT{x, y};
+}
+
+bool DesktopDragsWindows(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    if (!X11Info(window, &info)) {
+        return true;
+    }
+    // An EWMH window manager names its check window on the root window.
+    Display* display = info.info.x11.display;
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+    if (check == None) {
+        return false;
+    }
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    const int status = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False,
+                                          XA_WINDOW, &type, &format, &count, &remaining, &data);
+    const bool running = status == Success && type == XA_WINDOW && count == 1;
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return running;
+}
+
+}  // namespace platform::sdl

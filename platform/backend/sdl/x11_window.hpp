@@ -1,0 +1,26 @@
+// What the backend asks of the X server directly, where SDL's own calls fall short.
+#pragma once
+
+#include <SDL.h>
+
+#include <vector>
+
+#include "platform/backend/sdl/shape_rect.hpp"
+#include "platform/wintypes.hpp"
+
+namespace platform::sdl {
+
+// Gives the window the shape of the rectangles (window coordinates) through the X SHAPE
+// extension; nothing where SDL does not run on X11 or the server cannot shape windows. (SDL's
+// own shaped windows land in the wrong place when a window manager drags them.)
+void SetX11WindowShape(SDL_Window* window, const std::vector<ShapeRect>& shape);
+
+// The screen position of the window's top-left corner, asked of the X server when SDL runs on
+// X11 (SDL's record can lag behind a window manager's moves); elsewhere SDL's record.
+POINT DesktopPosition(SDL_Window* window);
+
+// Whether the desktop of the window drags windows when SDL's hit test asks it to: on X11 only
+// when a window manager runs (a bare X server moves nothing); elsewhere the compositor does.
+bool DesktopDragsWindows(SDL_Window* window);
+
+}  // namespace platform::sdl
