@@ -6,7 +6,7 @@
 
 #include "app/fonts.hpp"
 #include "controls/bitmap_region.hpp"
-#include "device/device_link.hpp"
+#include "device/device_commands.hpp"
 #include "numdlg/led_count_owner.hpp"
 #include "numdlg/num_dlg_layout.hpp"
 
@@ -15,7 +15,7 @@ using namespace numdlg;
 namespace {
 
 constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;  // 0x52000000
-constexpr wchar_t kSkinProperty[] = L"MPBmpProp";
+constexpr const wchar_t* kSkinProperty = kSkinBitmapProperty;
 
 // One child control of the popup, created like a row of the main window's control table.
 struct ChildRow {
