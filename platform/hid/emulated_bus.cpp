@@ -1,7 +1,7 @@
 #include "platform/hid/emulated_bus.hpp"
 
-#include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 #include "platform/hid/windows_name.hpp"
 

@@ -53,6 +53,8 @@ int EmulatedController::takeInput(std::span<std::uint8_t> into, std::uint32_t li
     if (!present_) return -1;
     if (input_.empty()) {
         lastReadLimitMs_ = limitMs;
+        for (auto& answer : late_) queueInput(std::move(answer));
+        late_.clear();
         return 0;
     }
     const std::vector<std::uint8_t> next = std::move(input_.front());
@@ -89,6 +91,9 @@ void EmulatedController::answer(Report report) {
             queueInput({report.begin() + 1, report.end()});
             break;
         case AnswerStyle::Silent:
+            break;
+        case AnswerStyle::Late:
+            late_.emplace_back(report.begin() + 1, report.end());
             break;
         case AnswerStyle::Random:
             sendUnasked(1);

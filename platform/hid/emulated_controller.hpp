@@ -33,6 +33,7 @@ enum class AnswerStyle {
     Silent,  // never answers
     Random,  // answers with random bytes
     Short,   // answers with only the first shortAnswerLength bytes
+    Late,    // answers only after the read waiting for it has given up
 };
 
 class EmulatedController {
@@ -88,6 +89,7 @@ class EmulatedController {
     std::uint32_t lastReadLimitMs_ = 0;
     std::vector<Report> received_;
     std::deque<std::vector<std::uint8_t>> input_;
+    std::vector<std::vector<std::uint8_t>> late_;  // answers still on their way
     std::mt19937 random_{0x1A2C1507u};
 };
 

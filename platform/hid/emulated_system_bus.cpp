@@ -3,9 +3,19 @@
 #include "platform/hid/system_bus.hpp"
 
 namespace hid {
+namespace {
 
+EmulatedBus TypicalMachine() {
+    EmulatedBus bus;
+    bus.addTypicalMachine();
+    return bus;
+}
+
+}  // namespace
+
+// A plain desktop machine with the controller plugged in, until the caller sets it up otherwise.
 EmulatedBus& EmulatedSystemBus() {
-    static EmulatedBus bus;
+    static EmulatedBus bus = TypicalMachine();
     return bus;
 }
 

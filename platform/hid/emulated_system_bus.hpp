@@ -6,6 +6,7 @@
 
 namespace hid {
 
+// Starts as a keyboard, a mouse and the controller.
 EmulatedBus& EmulatedSystemBus();
 
 }  // namespace hid

@@ -172,6 +172,17 @@ TEST_F(DeviceLinkIo, UnaskedInputReportsAreNotTakenAsTheAnswer) {
     EXPECT_EQ(QueryLedCount(link, 0), 30);
 }
 
+TEST_F(DeviceLinkIo, AnswerArrivingAfterTheReadGaveUpIsNotTakenByTheNextQuery) {
+    controller().state().argb = {9, 0, 10, 20, 30};
+    controller().state().ledCount = 30;
+    controller().setAnswerStyle(AnswerStyle::Late);
+    Connect();
+    EXPECT_EQ(QueryArgbState(link).red, 0);
+    EXPECT_EQ(controller().queuedInput(), 1u);  // the late answer has arrived by now
+    controller().setAnswerStyle(AnswerStyle::Normal);
+    EXPECT_EQ(QueryLedCount(link, 5), 30);
+}
+
 TEST_F(DeviceLinkIo, RandomAnswersAreHandedBackUnchecked) {
     controller().setAnswerStyle(AnswerStyle::Random);
     controller().setSeed(7);
