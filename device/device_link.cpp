@@ -5,6 +5,11 @@
 
 namespace {
 
+DeviceLink::Tap& DefaultTap() {
+    static DeviceLink::Tap tap;
+    return tap;
+}
+
 bool IsController(const hid::Attributes& attributes) {
     return attributes.vendorId == kControllerVendorId &&
            attributes.productId == kControllerProductId;
@@ -26,7 +31,11 @@ std::string FormatReportLine(ReportDirection direction, const DeviceReport& repo
     return line;
 }
 
-DeviceLink::DeviceLink(hid::Bus& bus) : bus_(bus) {}
+DeviceLink::DeviceLink(hid::Bus& bus) : bus_(bus), tap_(DefaultTap()) {}
+
+void DeviceLink::SetDefaultTap(Tap tap) {
+    DefaultTap() = std::move(tap);
+}
 
 void DeviceLink::FindController() {
     device_.reset();

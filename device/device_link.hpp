@@ -60,6 +60,9 @@ class DeviceLink {
     void DiscardInput();
 
     void SetTap(Tap tap) { tap_ = std::move(tap); }
+    // The tap every link made from now on starts with; the simulator sets it before the main
+    // window (and its link) exists.
+    static void SetDefaultTap(Tap tap);
 
     // Interfaces the last discovery could not open, in enumeration order.
     const std::vector<OpenFailure>& openFailures() const { return openFailures_; }
