@@ -76,7 +76,9 @@ std::string FaceNameOfFile(const std::string& fileName) {
 }
 
 // An installed family that fontconfig's configuration declares metric-compatible with `face`
-// (the aliases bound "same", such as Liberation Sans for Arial); empty when there is none.
+// (Liberation Sans for Arial); empty when there is none. The configuration adds such twins with
+// the binding of the requested name (strong), while mere fallbacks (sans-serif, DejaVu Sans ...)
+// come weakly bound.
 std::string MetricTwinOf(const std::string& face) {
     PatternPtr pattern(FcPatternCreate());
     FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(face.c_str()));
@@ -87,7 +89,7 @@ std::string MetricTwinOf(const std::string& face) {
     for (int id = 0;
          FcPatternGetWithBinding(pattern.get(), FC_FAMILY, id, &value, &binding) == FcResultMatch;
          ++id) {
-        if (value.type != FcTypeString || binding != FcValueBindingSame) continue;
+        if (value.type != FcTypeString || binding == FcValueBindingWeak) continue;
         const std::string candidate = reinterpret_cast<const char*>(value.u.s);
         if (Lower(candidate) == lowerFace) continue;
         const auto installed = InstalledFamilies(candidate);

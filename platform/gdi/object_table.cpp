@@ -152,7 +152,8 @@ std::size_t GdiLiveObjectCount() {
 }
 
 BOOL DeleteObject(HGDIOBJ object) {
-    if (object == nullptr || gdi::IsStock(object)) {
+    // Unknown, already deleted and stock handles are refused before the object is looked at.
+    if (object == nullptr || !gdi::IsLive(object)) {
         return FALSE;
     }
     if (dynamic_cast<DcObject*>(object) != nullptr) {

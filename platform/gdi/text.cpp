@@ -30,9 +30,15 @@ struct FtLibrary {
     }
 };
 
+// Shared by every face, so the library outlives the last face whatever the order in which
+// static caches holding faces are destroyed at exit.
+const std::shared_ptr<FtLibrary>& SharedLibrary() {
+    static const auto library = std::make_shared<FtLibrary>();
+    return library;
+}
+
 FT_Library Library() {
-    static FtLibrary library;
-    return library.lib;
+    return SharedLibrary()->lib;
 }
 
 struct FaceCloser {
@@ -91,6 +97,7 @@ void CellUnits(FT_Face face, double& ascent, double& descent) {
 }  // namespace
 
 struct FontFace::Impl {
+    std::shared_ptr<FtLibrary> library = SharedLibrary();  // first: released after the faces
     SizedFace primary;
     std::string family;
     double ppem = 0;
