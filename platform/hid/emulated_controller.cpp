@@ -30,7 +30,7 @@ EmulatedChannel LoadBlock(const EmulatedController::Report& report, std::size_t 
 }  // namespace
 
 void EmulatedController::sendUnasked(std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < count && input_.size() < kInputQueueLimit; ++i) {
         std::vector<std::uint8_t> noise(kReportSize - 1);
         std::generate(noise.begin(), noise.end(),
                       [this] { return static_cast<std::uint8_t>(random_()); });
