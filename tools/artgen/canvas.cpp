@@ -28,28 +28,21 @@ Rgb Unpack(std::uint32_t p) {
             static_cast<double>(p & 0xFF)};
 }
 
-Canvas::Canvas(int width, int height, Rgb fill)
-    : width_(width),
-      height_(height),
-      pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), Pack(fill)) {}
+Canvas::Canvas(int width, int height, Rgb fill) : surface_(width, height, Pack(fill)) {}
 
 void Canvas::Set(int x, int y, std::uint32_t pixel) {
-    if (contains(x, y)) pixels_[Index(x, y)] = pixel;
+    if (contains(x, y)) surface_.set(x, y, pixel);
 }
 
 void Canvas::Blend(int x, int y, Rgb c, double alpha) {
     if (!contains(x, y) || alpha <= 0) return;
-    if (alpha >= 1) {
-        pixels_[Index(x, y)] = Pack(c);
-        return;
-    }
-    pixels_[Index(x, y)] = Pack(Mix(Unpack(pixels_[Index(x, y)]), c, alpha));
+    surface_.set(x, y, alpha >= 1 ? Pack(c) : Pack(Mix(Unpack(surface_.at(x, y)), c, alpha)));
 }
 
 void Canvas::FillRect(int left, int top, int right, int bottom, Rgb c) {
     const std::uint32_t p = Pack(c);
-    for (int y = std::max(top, 0); y < std::min(bottom, height_); ++y)
-        for (int x = std::max(left, 0); x < std::min(right, width_); ++x) pixels_[Index(x, y)] = p;
+    for (int y = std::max(top, 0); y < std::min(bottom, height()); ++y)
+        for (int x = std::max(left, 0); x < std::min(right, width()); ++x) surface_.set(x, y, p);
 }
 
 void Canvas::Blit(const Canvas& src, int x, int y) {

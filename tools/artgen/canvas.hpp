@@ -1,8 +1,10 @@
-// The artwork's pixel buffer: 0x00RRGGBB pixels, rows top to bottom, with blending helpers.
+// The artwork's pixel buffer: a drawing-layer surface (0x00RRGGBB pixels, rows top to bottom)
+// with the blending helpers the pictures are drawn with.
 #pragma once
 
 #include <cstdint>
-#include <vector>
+
+#include "platform/gdi/surface.hpp"
 
 namespace art {
 
@@ -22,11 +24,11 @@ class Canvas {
   public:
     Canvas(int width, int height, Rgb fill);
 
-    int width() const { return width_; }
-    int height() const { return height_; }
-    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+    int width() const { return surface_.width(); }
+    int height() const { return surface_.height(); }
+    bool contains(int x, int y) const { return surface_.contains(x, y); }
 
-    std::uint32_t at(int x, int y) const { return pixels_[Index(x, y)]; }
+    std::uint32_t at(int x, int y) const { return surface_.at(x, y); }
     void Set(int x, int y, std::uint32_t pixel);  // ignored outside
     void Set(int x, int y, Rgb c) { Set(x, y, Pack(c)); }
     // Lays colour c over the pixel with opacity alpha (0..1).
@@ -36,17 +38,11 @@ class Canvas {
     void Blit(const Canvas& src, int x, int y);
     // Copies src, leaving out the pixels equal to key.
     void BlitKeyed(const Canvas& src, int x, int y, std::uint32_t key);
-    const std::vector<std::uint32_t>& pixels() const { return pixels_; }
+
+    const Surface& surface() const { return surface_; }
 
   private:
-    std::size_t Index(int x, int y) const {
-        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
-               static_cast<std::size_t>(x);
-    }
-
-    int width_;
-    int height_;
-    std::vector<std::uint32_t> pixels_;
+    Surface surface_;
 };
 
 }  // namespace art

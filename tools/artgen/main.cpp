@@ -1,36 +1,39 @@
 // vr-artgen: draws every bitmap of the program and writes them as 24-bit BMP files.
 //
 //   vr-artgen <res-dir>                  writes <res-dir>/bitmaps/<ID>.bmp and icons/128.bmp
-//   vr-artgen <res-dir> --preview <png>  also writes a picture of the assembled main window
+//   vr-artgen <res-dir> --preview <png>  also writes a picture of the assembled windows
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
-#include "tools/artgen/bmp_file.hpp"
+#include "platform/gdi/bmp.hpp"
+#include "platform/gdi/png.hpp"
 #include "tools/artgen/catalog.hpp"
+#include "tools/artgen/preview.hpp"
 
 namespace {
 
-bool WritePiece(const art::Piece& piece, const std::filesystem::path& dir) {
-    const art::Canvas canvas = piece.draw();
-    if (canvas.width() != piece.width || canvas.height() != piece.height) {
-        std::fprintf(stderr, "vr-artgen: bitmap %d drawn at %dx%d, expected %dx%d\n", piece.id,
-                     canvas.width(), canvas.height(), piece.width, piece.height);
-        return false;
-    }
-    const std::filesystem::path file = dir / (std::to_string(piece.id) + ".bmp");
-    if (!art::WriteBmp24(file.string(), canvas)) {
-        std::fprintf(stderr, "vr-artgen: cannot write %s\n", file.string().c_str());
-        return false;
-    }
-    return true;
+bool WriteCanvas(int id, const art::Canvas& canvas, const std::filesystem::path& dir) {
+    const std::filesystem::path file = dir / (std::to_string(id) + ".bmp");
+    if (WriteBmpFile(canvas.surface(), file.string())) return true;
+    std::fprintf(stderr, "vr-artgen: cannot write %s\n", file.string().c_str());
+    return false;
+}
+
+bool Drawn(const art::Piece& piece, const art::Canvas& canvas) {
+    if (canvas.width() == piece.width && canvas.height() == piece.height) return true;
+    std::fprintf(stderr, "vr-artgen: bitmap %d drawn at %dx%d, expected %dx%d\n", piece.id,
+                 canvas.width(), canvas.height(), piece.width, piece.height);
+    return false;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vr-artgen <res-dir>\n");
+    const bool withPreview = argc == 4 && std::string_view(argv[2]) == "--preview";
+    if (argc != 2 && !withPreview) {
+        std::fprintf(stderr, "usage: vr-artgen <res-dir> [--preview <file.png>]\n");
         return 2;
     }
     const std::filesystem::path res = argv[1];
@@ -38,7 +41,18 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(res / "bitmaps", error);
     std::filesystem::create_directories(res / "icons", error);
     bool ok = true;
-    for (const art::Piece& piece : art::Bitmaps()) ok = WritePiece(piece, res / "bitmaps") && ok;
-    ok = WritePiece(art::AppIconPiece(), res / "icons") && ok;
+    art::Library library;
+    for (const art::Piece& piece : art::Bitmaps()) {
+        art::Canvas canvas = piece.draw();
+        ok = Drawn(piece, canvas) && WriteCanvas(piece.id, canvas, res / "bitmaps") && ok;
+        library.emplace(piece.id, std::move(canvas));
+    }
+    const art::Piece icon = art::AppIconPiece();
+    const art::Canvas iconCanvas = icon.draw();
+    ok = Drawn(icon, iconCanvas) && WriteCanvas(icon.id, iconCanvas, res / "icons") && ok;
+    if (withPreview && ok && !WritePngFile(art::ComposePreview(library).surface(), argv[3])) {
+        std::fprintf(stderr, "vr-artgen: cannot write %s\n", argv[3]);
+        ok = false;
+    }
     return ok ? 0 : 1;
 }

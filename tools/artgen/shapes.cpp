@@ -66,6 +66,17 @@ void Fill(Canvas& canvas, const Distance& shape, const Paint& paint, double alph
     }
 }
 
+void FillFaded(Canvas& canvas, const Distance& shape, const Paint& paint, const Opacity& opacity) {
+    for (int y = 0; y < canvas.height(); ++y) {
+        for (int x = 0; x < canvas.width(); ++x) {
+            const double px = x + 0.5;
+            const double py = y + 0.5;
+            const double coverage = std::clamp(0.5 - shape(px, py), 0.0, 1.0);
+            if (coverage > 0) canvas.Blend(x, y, paint(px, py), coverage * opacity(px, py));
+        }
+    }
+}
+
 void Fill(Canvas& canvas, const Distance& shape, Rgb color, double alpha) {
     Fill(canvas, shape, Solid(color), alpha);
 }

@@ -15,6 +15,7 @@ struct Pt {
 
 using Distance = std::function<double(double x, double y)>;
 using Paint = std::function<Rgb(double x, double y)>;
+using Opacity = std::function<double(double x, double y)>;  // 0..1
 
 // Signed distances.
 double SdCircle(double x, double y, double cx, double cy, double radius);
@@ -29,6 +30,8 @@ double SdRing(double x, double y, double cx, double cy, double radius, double ha
 // Fills every pixel whose centre lies inside the shape, with coverage-based edge smoothing.
 void Fill(Canvas& canvas, const Distance& shape, const Paint& paint, double alpha = 1.0);
 void Fill(Canvas& canvas, const Distance& shape, Rgb color, double alpha = 1.0);
+// A fill whose opacity varies over the shape (a tail that fades out, a light that dims).
+void FillFaded(Canvas& canvas, const Distance& shape, const Paint& paint, const Opacity& opacity);
 // Outline of a shape: the band of the given width just inside its edge.
 void Stroke(Canvas& canvas, const Distance& shape, double width, Rgb color, double alpha = 1.0);
 // A soft light around the shape, fading out over `spread` pixels outside its edge.

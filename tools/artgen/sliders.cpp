@@ -1,32 +1,49 @@
+// Slider tracks and thumbs. The colour tracks are the skin's own coloured lines; the thumbs are
+// bars whose top and bottom rows carry their transparent key colour.
+#include "tools/artgen/kit.hpp"
+#include "tools/artgen/layout.hpp"
 #include "tools/artgen/palette.hpp"
 #include "tools/artgen/pieces.hpp"
-#include "tools/artgen/shapes.hpp"
 
 namespace art {
 
 Canvas DrawColorTrack(Rgb color) {
-    Canvas c(132, 12, kPanel);
-    Fill(
-        c, [](double x, double y) { return SdRoundRect(x, y, 1, 4.5, 131, 7.5, 1.5); }, color);
-    return c;
+    const int row = color.r > 0 ? 0 : color.g > 0 ? 1 : 2;
+    return Crop(MainSkin(), kSliderX, kSliderY[row], 132, 12);
 }
 
 Canvas DrawColorThumb(Rgb color) {
     Canvas c(3, 12, kThumbKey);
-    c.FillRect(0, 1, 3, 11, color);
+    for (int y = 1; y < 11; ++y) {
+        c.Set(0, y, Scale(color, 0.85));
+        c.Set(1, y, Mix(color, kWhite, 0.75));
+        c.Set(2, y, Scale(color, 0.85));
+    }
     return c;
 }
 
 Canvas DrawQuantityTrack(bool filled) {
-    Canvas c(243, 16, kPanel);
-    Fill(
-        c, [](double x, double y) { return SdRoundRect(x, y, 1, 5, 242, 11, 3); },
-        filled ? kAccent : kPlate);
+    const Box& s = kPopupSlider;
+    Canvas c = Crop(PopupSkin(false), s.left, s.top, s.right - s.left, s.bottom - s.top);
+    if (filled) {
+        const auto groove = [](double x, double y) { return SdRoundRect(x, y, 2, 5, 241, 11, 3); };
+        Glow(c, groove, 4, kAccent, 0.35);
+        Fill(c, groove, [](double x, double) {
+            return Mix(Rgb{0, 140, 230}, Rgb{60, 220, 255}, x / 243);
+        });
+    }
     return c;
 }
 
 Canvas DrawQuantityThumb() {
-    Canvas c(9, 16, kAccent);
+    // The corners outside the rounded knob show the popup's face colour at the slider.
+    const Box& s = kPopupSlider;
+    Canvas c = Crop(PopupSkin(false), s.left, s.top, 9, 16);
+    const auto knob = [](double x, double y) { return SdRoundRect(x, y, 0.5, 0.5, 8.5, 15.5, 4); };
+    Fill(c, knob, Vertical(0, 16, {250, 252, 255}, {190, 214, 232}));
+    Stroke(c, knob, 1, {0, 150, 230});
+    c.FillRect(3, 6, 6, 7, {0, 150, 230});
+    c.FillRect(3, 9, 6, 10, {0, 150, 230});
     c.Set(0, 0, kQuantityThumbKey);
     return c;
 }

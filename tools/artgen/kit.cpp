@@ -1,0 +1,78 @@
+#include "tools/artgen/kit.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "tools/artgen/palette.hpp"
+#include "tools/artgen/pieces.hpp"
+
+namespace art {
+
+Rgb HueColor(double hue) {
+    const double h = std::fmod(std::fmod(hue, 360.0) + 360.0, 360.0) / 60.0;
+    const double f = h - std::floor(h);
+    switch (static_cast<int>(h)) {
+        case 0:
+            return {255, 255 * f, 0};
+        case 1:
+            return {255 * (1 - f), 255, 0};
+        case 2:
+            return {0, 255, 255 * f};
+        case 3:
+            return {0, 255 * (1 - f), 255};
+        case 4:
+            return {255 * f, 0, 255};
+        default:
+            return {255, 0, 255 * (1 - f)};
+    }
+}
+
+void DrawPlate(Canvas& c, double l, double t, double r, double b, const PlateStyle& style) {
+    const double radius = style.radius;
+    const auto body = [=](double x, double y) { return SdRoundRect(x, y, l, t, r, b, radius); };
+    Glow(c, body, 4, Rgb{0, 0, 0}, 0.35);
+    Fill(c, body, Vertical(t, b, style.top, style.bottom));
+    Stroke(c, body, 1, style.edge);
+    // A faint highlight just inside the top edge.
+    const auto rim = [=](double x, double y) {
+        return std::max(SdRoundRect(x, y, l + 1, t + 1, r - 1, b - 1, radius - 1), t + 2.2 - y);
+    };
+    Stroke(c, rim, 1, Rgb{255, 255, 255}, 0.08);
+}
+
+void DrawWell(Canvas& c, double l, double t, double r, double b, double radius, Rgb fill,
+              Rgb edge) {
+    const auto body = [=](double x, double y) { return SdRoundRect(x, y, l, t, r, b, radius); };
+    // Darker along the top edge, as if the well were sunk into the panel.
+    Fill(c, body, Vertical(t, t + 6, Scale(fill, 0.5), fill));
+    Stroke(c, body, 1, edge);
+}
+
+const Canvas& MainSkin() {
+    static const Canvas skin = DrawSkin();
+    return skin;
+}
+
+const Canvas& PopupSkin(bool chinese) {
+    static const Canvas chineseSkin = DrawPopupSkin(true);
+    static const Canvas englishSkin = DrawPopupSkin(false);
+    return chinese ? chineseSkin : englishSkin;
+}
+
+Canvas Crop(const Canvas& from, int x, int y, int width, int height) {
+    Canvas out(width, height, kPanel);
+    for (int sy = 0; sy < height; ++sy)
+        for (int sx = 0; sx < width; ++sx)
+            if (from.contains(x + sx, y + sy)) out.Set(sx, sy, from.at(x + sx, y + sy));
+    return out;
+}
+
+void CutCorners(Canvas& c, double radius) {
+    const double w = c.width();
+    const double h = c.height();
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x)
+            if (SdRoundRect(x + 0.5, y + 0.5, 0, 0, w, h, radius) > 0) c.Set(x, y, kWhite);
+}
+
+}  // namespace art
