@@ -11,7 +11,7 @@
 namespace platform {
 
 class Backend {
-public:
+  public:
     virtual ~Backend() = default;
 
     // Milliseconds since an arbitrary start; GetTickCount and the timers read it.

@@ -24,7 +24,7 @@ struct CREATESTRUCTW {
 };
 
 class CWnd {
-public:
+  public:
     CWnd() = default;
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
@@ -108,39 +108,40 @@ public:
     void EnableToolTips(BOOL enable = TRUE);
     void CenterWindow(CWnd* alternateOwner = nullptr);
 
-protected:
+  protected:
     const MSG* currentMessage() const { return &current_; }
 
-private:
+  private:
     friend LRESULT DispatchToObject(CWnd* object, HWND hwnd, UINT message, WPARAM wParam,
                                     LPARAM lParam);
-    MSG current_;  // the message WindowProc is handling, for Default()
+    MSG current_;                   // the message WindowProc is handling, for Default()
+    bool toolTipsEnabled_ = false;  // EnableToolTips
 };
 
 // Paint context of a window: BeginPaint in the constructor, EndPaint in the destructor.
 class CPaintDC : public CDC {
-public:
+  public:
     explicit CPaintDC(CWnd* wnd);
     ~CPaintDC() override;
     PAINTSTRUCT m_ps;
 
-private:
+  private:
     HWND hwnd_;
 };
 
 // A DC for the client area (GetDC / ReleaseDC).
 class CClientDC : public CDC {
-public:
+  public:
     explicit CClientDC(CWnd* wnd);
     ~CClientDC() override;
 
-private:
+  private:
     HWND hwnd_;
 };
 
 // Dialog templates come from the resources by ID (res/dialog_templates).
 class CDialog : public CWnd {
-public:
+  public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
 
     // Creates the window from the template, sends WM_INITDIALOG, centres it over its owner,
@@ -148,36 +149,36 @@ public:
     virtual INT_PTR DoModal();
     void EndDialog(int result);
     virtual BOOL OnInitDialog();
-    virtual void OnOK();      // EndDialog(IDOK)
-    virtual void OnCancel();  // EndDialog(IDCANCEL)
+    virtual void OnOK();                                    // EndDialog(IDOK)
+    virtual void OnCancel();                                // EndDialog(IDCANCEL)
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;  // IDOK/IDCANCEL to OnOK/OnCancel
-    BOOL PreTranslateMessage(MSG* msg) override;  // dialog keys: Tab, Escape, Enter, F1
+    BOOL PreTranslateMessage(MSG* msg) override;            // dialog keys: Tab, Escape, Enter, F1
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     UINT templateId() const { return templateId_; }
 
-protected:
+  protected:
     CWnd* parentWnd_;
 
-private:
+  private:
     UINT templateId_;
     bool ended_ = false;
     int result_ = 0;
 };
 
 class CDialogEx : public CDialog {
-public:
+  public:
     using CDialog::CDialog;
 };
 
 class CButton : public CWnd {
-public:
+  public:
     BOOL Create(const wchar_t* text, DWORD style, const RECT& rect, CWnd* parent, UINT id);
     using CWnd::Create;
 };
 
 class CStatic : public CWnd {
-public:
+  public:
     BOOL Create(const wchar_t* text, DWORD style, const RECT& rect, CWnd* parent, UINT id);
     using CWnd::Create;
 };
@@ -185,7 +186,7 @@ public:
 // The tooltip control: a top-level window of class "tooltips_class32" that shows a tool's text in
 // its own borderless window near the cursor after the delay.
 class CToolTipCtrl : public CWnd {
-public:
+  public:
     BOOL Create(CWnd* parent, DWORD style = 0);
     BOOL AddTool(CWnd* tool, const wchar_t* text, const RECT* rect = nullptr, UINT_PTR id = 0);
     void DelTool(CWnd* tool, UINT_PTR id = 0);
@@ -196,12 +197,12 @@ public:
     void Activate(BOOL activate);
     int GetToolCount() const;
 
-protected:
+  protected:
     void OnEnable(BOOL enable) override;
 };
 
 class CWinApp {
-public:
+  public:
     explicit CWinApp(const wchar_t* appName = nullptr);
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;

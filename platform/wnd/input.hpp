@@ -3,6 +3,8 @@
 // Windows queues them; the message loop dispatches them.
 #pragma once
 
+#include <optional>
+
 #include "platform/wnd/wnd.hpp"
 
 namespace platform {
@@ -29,5 +31,11 @@ LRESULT HitTestTopLevel(HWND topLevel, POINT screen);
 // Whether the window layer currently lets the window take mouse input: false while a modal dialog
 // or message box disables it, and always for windows that never take input (the tooltip window).
 bool AcceptsMouseInput(HWND topLevel);
+
+// Runs the window layer's pending work until none is left: queued messages and input, paints
+// and due timers, then shows the painted parts (Backend::Present). Does not wait.
+void ProcessPendingWork();
+// Milliseconds until the next window timer is due (0: due now); none without timers.
+std::optional<DWORD> NextTimerDueIn();
 
 }  // namespace platform

@@ -206,7 +206,8 @@ inline constexpr WPARAM TTDT_INITIAL = 3;
 inline constexpr UINT TTF_IDISHWND = 0x0001;
 inline constexpr UINT TTF_SUBCLASS = 0x0010;
 // A tool text that the tooltip asks for with TTN_GETDISPINFOW each time it shows.
-inline wchar_t* const LPSTR_TEXTCALLBACKW = reinterpret_cast<wchar_t*>(static_cast<std::intptr_t>(-1));
+inline wchar_t* const LPSTR_TEXTCALLBACKW =
+    reinterpret_cast<wchar_t*>(static_cast<std::intptr_t>(-1));
 inline constexpr int TTN_FIRST = -520;
 inline constexpr int TTN_GETDISPINFOA = TTN_FIRST - 0;   // -520
 inline constexpr int TTN_GETDISPINFOW = TTN_FIRST - 10;  // -530

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "platform/gdi/gdi.hpp"
-#include "platform/wnd/messages.hpp"
 #include "platform/wintypes.hpp"
+#include "platform/wnd/messages.hpp"
 
 class CWnd;
 struct WindowObject;  // the window record (window_tree.hpp)
@@ -60,8 +60,8 @@ struct TOOLTIPTEXTW {
 struct TTTOOLINFOW {
     UINT cbSize = sizeof(TTTOOLINFOW);
     UINT uFlags = 0;
-    HWND hwnd = nullptr;    // the window that owns the tool
-    UINT_PTR uId = 0;       // with TTF_IDISHWND: the tool's window
+    HWND hwnd = nullptr;  // the window that owns the tool
+    UINT_PTR uId = 0;     // with TTF_IDISHWND: the tool's window
     RECT rect;
     HINSTANCE hinst = nullptr;
     const wchar_t* lpszText = nullptr;
@@ -72,8 +72,7 @@ struct TTTOOLINFOW {
 // "tooltips_class32" and the dialog class. A CWnd attached to a window sees its messages first.
 BOOL RegisterClassW(const wchar_t* className, WNDPROC proc);
 HWND CreateWindowExW(DWORD exStyle, const wchar_t* className, const wchar_t* text, DWORD style,
-                     int x, int y, int width, int height, HWND parent, UINT_PTR id,
-                     CWnd* object);
+                     int x, int y, int width, int height, HWND parent, UINT_PTR id, CWnd* object);
 BOOL DestroyWindow(HWND hwnd);
 BOOL IsWindow(HWND hwnd);
 LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -117,6 +116,10 @@ BOOL GetMessageW(MSG* msg, HWND hwnd, UINT first, UINT last);  // waits; FALSE o
 BOOL PeekMessageW(MSG* msg, HWND hwnd, UINT first, UINT last, UINT remove);
 LRESULT DispatchMessageW(const MSG* msg);
 void PostQuitMessage(int exitCode);
+// The dialog keys for a message aimed at the dialog or one of its controls: Tab moves the focus,
+// Escape sends IDCANCEL, Enter IDOK (or the focused push button's ID), F1 ID_HELP, unless the
+// control's WM_GETDLGCODE asks for the key. TRUE when the message was handled here.
+BOOL IsDialogMessageW(HWND dialog, MSG* msg);
 inline constexpr UINT PM_NOREMOVE = 0;
 inline constexpr UINT PM_REMOVE = 1;
 

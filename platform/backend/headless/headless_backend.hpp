@@ -1,0 +1,97 @@
+// The headless backend: no screen. Tests inject input at screen coordinates, advance a virtual
+// clock, read and save the pixels of any top-level window, and see every message box. Modal loops
+// (dialogs, message boxes, the system menu) run the test's script steps whenever they are idle.
+//
+//   auto& h = platform::HeadlessBackend::Instance();
+//   h.AddStep([&] { h.Click({x, y}); });   // runs when a modal loop waits for input
+//   dialog.DoModal();                       // runs the steps, returns when one of them ends it
+//   h.Advance(200);                         // due timers fire in order, messages are processed
+//
+// A modal loop that waits with no steps left prints the open windows and aborts: a test never
+// hangs. Message boxes are answered with OK by default (their texts are kept).
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/backend/backend.hpp"
+#include "platform/wnd/input.hpp"
+
+namespace platform {
+
+class HeadlessBackend : public Backend {
+  public:
+    static HeadlessBackend& Instance();
+
+    // Backend.
+    DWORD Now() override { return now_; }
+    void TopLevelCreated(HWND hwnd) override;
+    void TopLevelDestroyed(HWND hwnd) override;
+    void TopLevelChanged(HWND hwnd) override;
+    void Present(HWND hwnd, const RECT& dirty) override;
+    void WaitForInput(std::optional<DWORD> timeoutMs) override;
+    POINT CursorPos() override;
+    bool IsKeyDown(int virtualKey) override;
+    SIZE ScreenSize() override { return SIZE{1920, 1080}; }
+    void MessageBoxOpened(HWND box, const std::wstring& text, const std::wstring& caption) override;
+    void MessageBoxClosed(HWND box) override;
+
+    // Starts afresh: destroys every window, forgets steps, message boxes and counters. The clock
+    // keeps running forward.
+    void Reset();
+
+    // Time: advancing fires the due timers in order, each at its own time, processing messages
+    // and paints in between.
+    void Advance(DWORD ms);
+    // Processes queued messages, paints and due timers until none is left.
+    void Pump();
+
+    // Input at screen coordinates; each call processes what it caused before returning.
+    void MoveMouse(POINT screen);
+    void Press(POINT screen, MouseButton button = MouseButton::Left);
+    void Release(POINT screen, MouseButton button = MouseButton::Left);
+    void Click(POINT screen, MouseButton button = MouseButton::Left);  // move, press, release
+    void Drag(POINT from, POINT to, int steps = 4);                    // left button held
+    void KeyDown(int virtualKey);
+    void KeyUp(int virtualKey);
+    void Key(int virtualKey);  // down and up
+
+    // Script steps for modal loops, run one at a time whenever a modal loop is idle.
+    void AddStep(std::function<void()> step);
+    std::size_t StepsLeft() const { return steps_.size(); }
+
+    // Message boxes: every text shown, in order; open boxes are answered with OK when a modal
+    // loop is idle, unless turned off (then script steps handle them).
+    const std::vector<std::wstring>& MessageBoxTexts() const { return boxTexts_; }
+    const std::vector<std::wstring>& MessageBoxCaptions() const { return boxCaptions_; }
+    void SetAnswerMessageBoxes(bool answer) { answerBoxes_ = answer; }
+    HWND OpenMessageBox() const { return openBoxes_.empty() ? nullptr : openBoxes_.back(); }
+
+    // Pixels. A window's own surface (the whole window, frame included), the colour a screen
+    // point shows (0x00RRGGBB; the desktop is black), and pictures of a window.
+    const Surface* WindowPixels(HWND hwnd) const;
+    std::uint32_t ScreenPixel(POINT screen) const;
+    bool SavePng(HWND hwnd, const std::string& path) const;
+    bool SaveBmp(HWND hwnd, const std::string& path) const;
+
+    // What the window layer told the backend.
+    int PresentCount() const { return presents_; }
+    RECT LastPresent() const { return lastPresent_; }
+    int TopLevelChanges() const { return changes_; }
+
+  private:
+    DWORD now_ = 1000;
+    std::deque<std::function<void()>> steps_;
+    std::vector<std::wstring> boxTexts_;
+    std::vector<std::wstring> boxCaptions_;
+    std::vector<HWND> openBoxes_;
+    bool answerBoxes_ = true;
+    int presents_ = 0;
+    RECT lastPresent_{};
+    int changes_ = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,122 @@
+// The window layer's own state and the helpers its parts share. Everything runs on the GUI thread.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/backend/backend.hpp"
+#include "platform/wnd/window_tree.hpp"
+
+struct WindowClass {
+    std::wstring name;
+    WNDPROC proc = nullptr;
+    bool dialogKeys = false;  // windows of the class get the dialog keys (Tab, Enter, Escape)
+};
+
+namespace wnd {
+
+struct Timer {
+    HWND hwnd = nullptr;
+    UINT_PTR id = 0;
+    UINT elapse = 0;
+    DWORD due = 0;
+    std::uint64_t order = 0;  // ties fire in the order the timers were set
+};
+
+// Moving a top-level window with the mouse (caption drag) or from the system menu's Move.
+struct MoveMode {
+    HWND window = nullptr;
+    POINT startCursor;
+    RECT startRect;
+    bool byButton = false;  // ends at the left button's release (else at a click or Enter)
+};
+
+struct State {
+    std::unordered_map<HWND, std::unique_ptr<WindowObject>> windows;
+    std::vector<HWND> topLevels;  // front to back
+    std::vector<WindowClass> classes;
+    std::deque<MSG> queue;
+    std::optional<MSG> peeked;  // a message looked at with PM_NOREMOVE
+    std::vector<Timer> timers;
+    std::uint64_t timerOrder = 0;
+    UINT_PTR nextFreeTimerId = 0x7FFF;
+    HWND capture = nullptr;
+    HWND focus = nullptr;
+    HWND activeMenu = nullptr;  // an open popup menu takes the keyboard
+    POINT cursor{-1, -1};
+    std::array<bool, 256> keys{};  // as of the message being processed
+    bool quit = false;
+    int quitCode = 0;
+    int modalDepth = 0;
+    HCURSOR cursorShape = nullptr;
+    std::optional<MoveMode> move;
+    std::unique_ptr<WindowObject> desktop;
+};
+
+State& S();
+platform::Backend& B();
+
+WindowObject* Find(HWND hwnd);  // null unless live
+HWND TopLevelOf(HWND hwnd);
+const WindowClass* FindClass(const std::wstring& name);
+void RegisterBuiltinClasses();
+
+// Geometry. The surface of a top-level window covers the whole window; its client area starts at
+// the non-client insets (frame and caption of windows with WS_CAPTION).
+struct Insets {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+Insets NonClientInsets(const WindowObject& w);
+inline constexpr int kCaptionHeight = 24;
+inline constexpr int kFrameWidth = 1;
+POINT WindowOriginInSurface(HWND hwnd);
+POINT ClientOriginInSurface(HWND hwnd);
+POINT ClientOriginOnScreen(HWND hwnd);
+RECT ClientRectOf(const WindowObject& w);  // (0, 0, width, height) of the client area
+// Pixels of the window's client area that can show, in surface coordinates (ancestors' client
+// areas and regions, siblings above it with WS_CLIPSIBLINGS, and children with WS_CLIPCHILDREN).
+Region VisibleClientRegion(HWND hwnd);
+Region ShapeInParentClient(const WindowObject& child);  // rectangle cut by the region
+
+// Painting.
+void InvalidateClient(HWND hwnd, const Region& clientArea, bool erase);
+void InvalidateWhole(HWND hwnd, bool erase);  // client and frame
+void InvalidateUnder(HWND child);             // the parent's area under a child, erased
+bool PaintNext();                             // sends one WM_PAINT; false when none is due
+void PresentPending();
+void NotePresent(HWND topLevel, const RECT& surfaceRect);
+void PaintNonClient(HWND topLevel);
+
+// Messages.
+LRESULT Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+void Post(const MSG& msg);
+bool ProcessOne();  // one queued message, paint or due timer; false when idle
+void PumpUntilIdle();
+// Runs a modal loop until done() holds, a WM_QUIT arrives, or the window is gone.
+void RunModalLoop(HWND modal, const std::function<bool()>& done);
+std::optional<DWORD> MsUntilNextTimer();
+bool FireDueTimer();
+void RemoveWindowTimers(HWND hwnd);
+void PurgeMessages(HWND hwnd);
+
+// Input resolution (at retrieval, as Windows does).
+bool ResolveRawInput(MSG& msg);  // false: the input went to no window
+HWND MouseTargetAt(POINT screen);
+WPARAM MouseKeyFlags();
+void StartMove(HWND topLevel, bool byButton);
+void ShowSystemMenu(HWND topLevel, POINT screen);
+
+// Non-client area.
+LRESULT DefaultHitTest(HWND hwnd, POINT screen);
+
+}  // namespace wnd
