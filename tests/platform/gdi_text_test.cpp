@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <set>
 
+#include "gdi_fake_font_catalog.hpp"
 #include "gdi_test_support.hpp"
-#include "platform/gdi/font_catalog.hpp"
 #include "platform/gdi/text.hpp"
 
 namespace {
@@ -244,31 +244,6 @@ TEST(GdiText, TextInAWindowContextStaysInsideItsClip) {
     DeleteDC(dc);
     DeleteObject(font);
 }
-
-// Enumeration and registration against a catalog the test controls.
-class FakeCatalog : public FontCatalog {
-  public:
-    std::vector<std::wstring> installed;
-    bool registrationWorks = false;
-    std::vector<std::wstring> registered;
-
-    std::vector<std::wstring> FamiliesNamed(std::wstring_view family) override {
-        std::vector<std::wstring> out;
-        for (const auto& name : installed) {
-            if (name.size() == family.size() &&
-                std::equal(name.begin(), name.end(), family.begin(), [](wchar_t a, wchar_t b) {
-                    return std::towlower(a) == std::towlower(b);
-                })) {
-                out.push_back(name);
-            }
-        }
-        return out;
-    }
-    bool RegisterFontFile(std::wstring_view fileName) override {
-        registered.emplace_back(fileName);
-        return registrationWorks;
-    }
-};
 
 class GdiFontCatalog : public ::testing::Test {
   protected:
