@@ -1,15 +1,32 @@
-// Checks of the committed artwork: every bitmap the program loads is there at the size its
-// controls expect, with the cut-out and transparency colours the drawing code relies on.
+// Checks of the artwork: every bitmap the program loads is there, through its own resource
+// loader, at the size its controls expect, with the cut-out and transparency colours the drawing
+// code relies on.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "bmp_reader.hpp"
+#include "platform/gdi/afxgdi.hpp"
+#include "platform/gdi/bmp.hpp"
+#include "platform/gdi/icon.hpp"
+#include "platform/wnd/wnd.hpp"
 
 namespace {
+
+// A loaded bitmap's pixels, 0x00RRGGBB, rows top to bottom.
+struct ArtImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+
+    std::uint32_t at(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                      static_cast<std::size_t>(x)];
+    }
+};
 
 struct Expected {
     int id;
@@ -33,14 +50,22 @@ double Luma(std::uint32_t p) {
     return 0.299 * Red(p) + 0.587 * Green(p) + 0.114 * Blue(p);
 }
 
-std::string BitmapPath(int id) {
-    return std::string(VR_RES_DIR) + "/bitmaps/" + std::to_string(id) + ".bmp";
-}
-
 ArtImage Load(int id) {
-    const auto image = ReadBmp24(BitmapPath(id));
-    if (!image) ADD_FAILURE() << "bitmap " << id << " is missing or not a 24-bit BMP";
-    return image.value_or(ArtImage{});
+    CBitmap bitmap;
+    if (!bitmap.LoadBitmapW(static_cast<UINT>(id))) {
+        ADD_FAILURE() << "bitmap " << id << " cannot be loaded";
+        return {};
+    }
+    BITMAP info;
+    bitmap.GetBitmap(&info);
+    ArtImage image{info.bmWidth, info.bmHeight, {}};
+    std::vector<std::uint8_t> bits(static_cast<std::size_t>(info.bmWidth) *
+                                   static_cast<std::size_t>(info.bmHeight) * 4);
+    GetBitmapBits(bitmap, static_cast<LONG>(bits.size()), bits.data());
+    for (std::size_t i = 0; i < bits.size(); i += 4)
+        image.pixels.push_back((std::uint32_t{bits[i + 2]} << 16) |
+                               (std::uint32_t{bits[i + 1]} << 8) | bits[i]);
+    return image;
 }
 
 // Effect e (1..24) sits in grid column (e - 1) % 8; columns 2, 4 and 7 are one pixel narrower.
@@ -93,13 +118,24 @@ TEST(ArtFiles, EveryLoadedBitmapExistsAtItsExactSize) {
     }
 }
 
-TEST(ArtFiles, IconIs32By32WithMagentaTransparency) {
-    const auto icon = ReadBmp24(std::string(VR_RES_DIR) + "/icons/128.bmp");
-    ASSERT_TRUE(icon.has_value());
-    EXPECT_EQ(icon->width, 32);
-    EXPECT_EQ(icon->height, 32);
-    EXPECT_EQ(icon->at(0, 0), 0xFF00FFu);
-    EXPECT_NE(icon->at(16, 16), 0xFF00FFu);
+TEST(ArtFiles, CommittedFilesAre24BitsPerPixel) {
+    for (const Expected& e : AllBitmaps()) {
+        const auto file =
+            ReadWholeFile(std::string(VR_RES_DIR) + "/bitmaps/" + std::to_string(e.id) + ".bmp");
+        ASSERT_TRUE(file.has_value()) << "bitmap " << e.id;
+        ASSERT_GT(file->size(), 30u);
+        EXPECT_EQ((*file)[28], 24) << "bitmap " << e.id;
+    }
+}
+
+TEST(ArtFiles, IconIs32By32WithMagentaAroundIt) {
+    const HICON icon = LoadIconW(AfxGetResourceHandle(), 128);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->image.width(), 32);
+    EXPECT_EQ(icon->image.height(), 32);
+    EXPECT_EQ(icon->image.at(0, 0), kIconTransparentPixel);
+    EXPECT_TRUE(icon->opaque[16 * 32 + 16]);
+    EXPECT_GT(std::count(icon->opaque.begin(), icon->opaque.end(), true), 32 * 32 / 2);
 }
 
 TEST(ArtShapes, SkinKeepsItsWholeRectangleAndTheWhitePreviewSquare) {
