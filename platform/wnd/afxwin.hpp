@@ -188,6 +188,7 @@ class CStatic : public CWnd {
 class CToolTipCtrl : public CWnd {
   public:
     BOOL Create(CWnd* parent, DWORD style = 0);
+    using CWnd::Create;
     BOOL AddTool(CWnd* tool, const wchar_t* text, const RECT* rect = nullptr, UINT_PTR id = 0);
     void DelTool(CWnd* tool, UINT_PTR id = 0);
     void RelayEvent(MSG* msg);

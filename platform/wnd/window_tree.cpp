@@ -189,14 +189,6 @@ void ResetWindowLayer() {
 
 namespace {
 
-void SetStyleBit(WindowObject& w, DWORD bit, bool on) {
-    if (on) {
-        w.style |= bit;
-    } else {
-        w.style &= ~bit;
-    }
-}
-
 void ResizeSurface(WindowObject& w) {
     if (w.isChild()) return;
     const int width = std::max(0, w.width());
@@ -545,11 +537,13 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int width, int heig
     const bool sized = (r.right - r.left) != w->width() || (r.bottom - r.top) != w->height();
     if ((flags & SWP_NOZORDER) == 0 && insertAfter == nullptr) {
         // HWND_TOP: to the front of its siblings.
-        auto& list = w->isChild() ? w->parent->children : S().topLevels;
-        list.erase(std::remove(list.begin(), list.end(), hwnd), list.end());
         if (w->isChild()) {
-            list.insert(list.begin(), hwnd);
+            auto& siblings = w->parent->children;
+            const auto at = std::find(siblings.begin(), siblings.end(), hwnd);
+            if (at != siblings.end()) std::rotate(siblings.begin(), at, at + 1);
         } else {
+            auto& tops = S().topLevels;
+            tops.erase(std::remove(tops.begin(), tops.end(), hwnd), tops.end());
             InsertTopLevel(hwnd);
         }
     }
