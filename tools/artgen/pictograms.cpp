@@ -32,15 +32,15 @@ void Rays(Pen& pen, double x, double y, int count, double from, double to, doubl
 }
 
 void ColorBreathe(Pen& pen) {
-    const Rgb colors[3] = {{255, 60, 80}, {60, 255, 120}, {70, 120, 255}};
-    for (int i = 0; i < 3; ++i) {
-        const Pt p = Polar(6, -90 + 120.0 * i);
-        const auto disc = [p](double x, double y) { return SdCircle(x, y, p.x, p.y, 8.5); };
-        pen.Light(disc, colors[i], 7, 0.5);
-        pen.Shape(disc, colors[i], 0.7);
-    }
-    pen.Shape([](double x, double y) { return SdRing(x, y, 0, 0, 19, 1); },
-              [](double x, double y) { return HueColor(Angle(x, y)); }, 0.7);
+    // A glowing core in every colour, breathing out in rings that change colour too.
+    const Paint hue = [](double x, double y) { return HueColor(Angle(x, y)); };
+    pen.Shape([](double x, double y) { return SdRing(x, y, 0, 0, 18, 0.9); }, hue, 0.4);
+    pen.Shape([](double x, double y) { return SdRing(x, y, 0, 0, 13, 1.1); }, hue, 0.75);
+    const auto core = [](double x, double y) { return SdCircle(x, y, 0, 0, 7.5); };
+    pen.Light(core, {200, 120, 255}, 8, 0.6);
+    pen.Shape(core, [](double x, double y) {
+        return Mix(kWhiteLight, HueColor(Angle(x, y) + 120), std::min(1.0, std::hypot(x, y) / 7.5));
+    });
 }
 
 void Rainbow(Pen& pen) {

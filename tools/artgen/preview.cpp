@@ -97,7 +97,7 @@ void PlacePopup(Canvas& out, const Library& lib, bool chinese, int ox, int oy) {
 Canvas ComposePreview(const Library& lib) {
     constexpr int kSheetTop = 540 + 10 + 195 + 10;
     constexpr int kBand = 3 * 62 + 8;
-    Canvas out(800, kSheetTop + 2 * kBand, Rgb{40, 40, 40});
+    Canvas out(800, kSheetTop + 2 * kBand + 60, Rgb{40, 40, 40});
     PlaceMainWindow(out, lib, 0, 0);
     PlacePopup(out, lib, true, 20, 550);
     PlacePopup(out, lib, false, 420, 550);
@@ -108,6 +108,19 @@ Canvas ComposePreview(const Library& lib) {
         BlitShaped(out, lib.at(EffectSelectedId(e)), x, y);
         BlitShaped(out, lib.at(EffectUnselectedId(e)), x, y + 62);
         if (EffectGreyedId(e) != 0) BlitShaped(out, lib.at(EffectGreyedId(e)), x, y + 124);
+    }
+    // The other buttons' second looks (hover, selected or on), left to right.
+    const int strip = kSheetTop + 2 * kBand + 4;
+    int x = 4;
+    for (const int id :
+         {197, 199, 200, 203, 205, 207, 209, 211, 213, 215, 217, 219, 221, 223, 249}) {
+        const Canvas& piece = lib.at(id);
+        BlitShaped(out, piece, x, strip);
+        x += piece.width() + 6;
+    }
+    for (const int id : {242, 244}) {
+        BlitShaped(out, lib.at(id), x, strip);
+        x += 120;
     }
     return out;
 }

@@ -25,7 +25,7 @@ Rgb WheelColor(double dx, double dy) {
     const double nearest = std::round(hue / 60.0) * 60.0;
     if (std::abs(hue - nearest) < 0.6) hue = nearest;
     const double saturation = std::clamp(r / (kDiscRadius - kSaturatedBand), 0.0, 1.0);
-    return Mix(kWhite, HueColor(hue), std::pow(saturation, 0.85));
+    return Mix(kWhite, HueColor(hue), std::pow(saturation, 0.75));
 }
 }  // namespace
 
