@@ -67,9 +67,9 @@ std::vector<Piece> Bitmaps() {
         pieces.push_back({s.unselectedId + 1, 29, 28, [c] { return DrawPresetSwatch(c, true); }});
     }
     pieces.push_back({227, 171, 171, DrawColorWheel});
-    pieces.push_back({228, 132, 12, [] { return DrawColorTrack(kRed); }});
-    pieces.push_back({231, 132, 12, [] { return DrawColorTrack(kBlue); }});
-    pieces.push_back({232, 132, 12, [] { return DrawColorTrack(kGreen); }});
+    pieces.push_back({228, 132, 12, [] { return DrawColorTrack(0); }});
+    pieces.push_back({231, 132, 12, [] { return DrawColorTrack(2); }});
+    pieces.push_back({232, 132, 12, [] { return DrawColorTrack(1); }});
     pieces.push_back({233, 3, 12, [] { return DrawColorThumb(kRed); }});
     pieces.push_back({236, 3, 12, [] { return DrawColorThumb(kBlue); }});
     pieces.push_back({237, 3, 12, [] { return DrawColorThumb(kGreen); }});

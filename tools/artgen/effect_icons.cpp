@@ -1,5 +1,4 @@
 // Effect buttons (bitmaps 131 to 195): a tile with the effect's pictogram, in three looks.
-#include "tools/artgen/catalog.hpp"
 #include "tools/artgen/kit.hpp"
 #include "tools/artgen/layout.hpp"
 #include "tools/artgen/palette.hpp"

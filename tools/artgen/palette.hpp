@@ -6,11 +6,7 @@
 namespace art {
 
 inline constexpr Rgb kPanel{13, 29, 37};  // the panel; also the colour outside the wheel's disc
-inline constexpr Rgb kPanelDeep{8, 18, 28};
-inline constexpr Rgb kPlate{20, 44, 66};
-inline constexpr Rgb kPlateEdge{46, 92, 130};
 inline constexpr Rgb kAccent{0, 190, 255};
-inline constexpr Rgb kText{214, 232, 245};
 inline constexpr Rgb kWhite{255, 255, 255};
 inline constexpr Rgb kRed{255, 0, 0};
 inline constexpr Rgb kGreen{0, 255, 0};

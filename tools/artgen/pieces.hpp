@@ -15,13 +15,14 @@ Canvas DrawSyncSwitch(bool on);                           // 204, 205
 Canvas DrawApplyPlate(bool hot);                          // 206, 207
 Canvas DrawPresetSwatch(Rgb color, bool selected);        // 208..223
 Canvas DrawColorWheel();                                  // 227
-Canvas DrawColorTrack(Rgb color);                         // 228, 231, 232
-Canvas DrawColorThumb(Rgb color);                         // 233, 236, 237
-Canvas DrawQuantityTrack(bool filled);                    // 245, 246
-Canvas DrawQuantityThumb();                               // 247
-Canvas DrawPopupSkin(bool chinese);                       // 240, 250
-Canvas DrawPopupButton(bool ok, bool hot);                // 241..244
-Canvas DrawArrow(bool hot);                               // 248, 249
-Canvas DrawAppIcon();                                     // icon 128
+Canvas DrawColorTrack(
+    int slider);  // 0 red, 1 green, 2 blue                         // 228, 231, 232
+Canvas DrawColorThumb(Rgb color);           // 233, 236, 237
+Canvas DrawQuantityTrack(bool filled);      // 245, 246
+Canvas DrawQuantityThumb();                 // 247
+Canvas DrawPopupSkin(bool chinese);         // 240, 250
+Canvas DrawPopupButton(bool ok, bool hot);  // 241..244
+Canvas DrawArrow(bool hot);                 // 248, 249
+Canvas DrawAppIcon();                       // icon 128
 
 }  // namespace art

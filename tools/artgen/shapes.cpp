@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace art {
 
@@ -115,18 +114,6 @@ Paint Vertical(double top, double bottom, Rgb atTop, Rgb atBottom) {
 Paint Radial(double cx, double cy, double radius, Rgb inner, Rgb outer) {
     return [=](double x, double y) {
         return Mix(inner, outer, std::clamp(std::hypot(x - cx, y - cy) / radius, 0.0, 1.0));
-    };
-}
-
-Distance Union(Distance a, Distance b) {
-    return [a = std::move(a), b = std::move(b)](double x, double y) {
-        return std::min(a(x, y), b(x, y));
-    };
-}
-
-Distance Subtract(Distance a, Distance cut) {
-    return [a = std::move(a), cut = std::move(cut)](double x, double y) {
-        return std::max(a(x, y), -cut(x, y));
     };
 }
 

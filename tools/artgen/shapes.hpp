@@ -42,8 +42,4 @@ Paint Solid(Rgb c);
 Paint Vertical(double top, double bottom, Rgb atTop, Rgb atBottom);
 Paint Radial(double cx, double cy, double radius, Rgb inner, Rgb outer);
 
-// Combinations.
-Distance Union(Distance a, Distance b);
-Distance Subtract(Distance a, Distance cut);
-
 }  // namespace art

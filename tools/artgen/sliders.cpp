@@ -7,9 +7,8 @@
 
 namespace art {
 
-Canvas DrawColorTrack(Rgb color) {
-    const int row = color.r > 0 ? 0 : color.g > 0 ? 1 : 2;
-    return Crop(MainSkin(), kSliderX, kSliderY[row], 132, 12);
+Canvas DrawColorTrack(int slider) {
+    return Crop(MainSkin(), kSliderX, kSliderY[slider], 132, 12);
 }
 
 Canvas DrawColorThumb(Rgb color) {
