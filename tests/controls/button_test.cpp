@@ -1,0 +1,205 @@
+// The bitmap push button in a real window: shape, hover, press and release timing, auto-repeat,
+// colour picking and captions, driven by injected input and the virtual clock.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/mp_button.hpp"
+#include "harness.hpp"
+#include "platform/wnd/window_tree.hpp"
+#include "test_bitmaps.hpp"
+
+namespace ctltest {
+namespace {
+
+constexpr UINT kButtonId = 1517;
+constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+
+class ButtonTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // Created smaller than its bitmap: shaping gives it the bitmap's 40 x 40.
+        round.SetBitmaps(kRoundNormal, kRoundHot, 0);
+        Create(round, {40, 40, 50, 50}, kButtonId);
+        Pump();
+    }
+    void TearDown() override {
+        MouseUp(Away());
+        MouseMove(Away());
+    }
+
+    void Create(CMPButton& button, const RECT& rect, UINT id, const wchar_t* text = L"") {
+        ASSERT_TRUE(button.Create(L"Button", text, kButtonStyle, rect, &parent, id));
+    }
+
+    POINT On(const CWnd& button, int x = 20, int y = 20) const {
+        return parent.Screen(button, {x, y});
+    }
+    POINT Away() const { return parent.Screen({400, 150}); }
+    Note Click(const CWnd& button, UINT id = kButtonId) const {
+        return {WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED),
+                reinterpret_cast<LPARAM>(button.m_hWnd)};
+    }
+    // A point of the disc that stays uncovered in the hover watch test.
+    COLORREF DiscLook() const { return parent.ChildPixel(round, 8, 20); }
+
+    ResourceOverride resources{ControlBitmaps()};
+    TestParent parent;
+    CMPButton round;
+};
+
+TEST_F(ButtonTest, ShapedButtonTakesItsBitmapsSizeAndLosesTheWhiteCorners) {
+    RECT rect;
+    round.GetWindowRect(&rect);
+    EXPECT_EQ(rect.right - rect.left, 40);
+    EXPECT_EQ(rect.bottom - rect.top, 40);
+    EXPECT_EQ(POINT(rect.left, rect.top), parent.Screen({40, 40}));
+
+    for (const POINT corner : {POINT{1, 1}, POINT{38, 1}, POINT{1, 38}, POINT{38, 38}}) {
+        // Not drawn: the skin shows through.
+        EXPECT_EQ(parent.ChildPixel(round, corner.x, corner.y),
+                  TestParent::SkinColor(40 + corner.x, 40 + corner.y));
+        // Not hit: the parent is under the point, and a click there posts nothing.
+        EXPECT_EQ(WindowFromPoint(On(round, corner.x, corner.y)), parent.m_hWnd);
+        MouseDown(On(round, corner.x, corner.y));
+        MouseUp(On(round, corner.x, corner.y));
+    }
+    EXPECT_TRUE(parent.notes.empty());
+    EXPECT_EQ(WindowFromPoint(On(round)), round.m_hWnd);
+    EXPECT_EQ(parent.ChildPixel(round, 20, 20), kRoundNormalColor);
+}
+
+TEST_F(ButtonTest, HoverHighlightsAndLeavingRestoresAtOnce) {
+    MouseMove(On(round));
+    EXPECT_TRUE(round.hover);
+    EXPECT_EQ(GetCapture(), round.m_hWnd);
+    EXPECT_EQ(DiscLook(), kRoundHotColor);
+
+    MouseMove(Away());
+    EXPECT_FALSE(round.hover);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(DiscLook(), kRoundNormalColor);
+    EXPECT_TRUE(parent.notes.empty());
+}
+
+TEST_F(ButtonTest, HoverWatchRestoresTheNormalLookWithin200Ms) {
+    MouseMove(On(round));
+    ASSERT_EQ(DiscLook(), kRoundHotColor);
+
+    // A window appears under the cursor; no mouse move tells the button the cursor is gone.
+    CWnd cover;
+    const POINT at = On(round, 17, 17);
+    ASSERT_TRUE(cover.CreateEx(0, kPlainClass, L"", WS_POPUP | WS_VISIBLE,
+                               RECT{at.x, at.y, at.x + 8, at.y + 8}, nullptr, 0));
+    Pump();
+    Advance(200);
+    EXPECT_FALSE(round.hover);
+    EXPECT_EQ(DiscLook(), kRoundNormalColor);
+}
+
+TEST_F(ButtonTest, PressHeld1999MsClicksAnd2000MsDoesNot) {
+    MouseDown(On(round));
+    EXPECT_EQ(DiscLook(), kRoundHotColor);
+    EXPECT_TRUE(parent.notes.empty());  // nothing on the press itself
+    Advance(1999);
+    MouseUp(On(round));
+    EXPECT_EQ(parent.notes, std::vector<Note>{Click(round)});
+
+    parent.notes.clear();
+    MouseDown(On(round));
+    Advance(2000);
+    MouseUp(On(round));
+    EXPECT_TRUE(parent.notes.empty());
+    EXPECT_FALSE(round.pressed);
+}
+
+TEST_F(ButtonTest, ReleaseOutsideStillClicksAndTheLookHoldsUntilThen) {
+    MouseDown(On(round));
+    MouseMove(Away());  // dragged off with the button held
+    EXPECT_FALSE(round.hover);
+    EXPECT_EQ(DiscLook(), kRoundHotColor);
+    MouseUp(Away());
+    EXPECT_EQ(parent.notes, std::vector<Note>{Click(round)});
+    MouseMove(Away());  // the next move with the button up lets go
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(DiscLook(), kRoundNormalColor);
+}
+
+TEST_F(ButtonTest, ReleaseWithoutAPressOnTheButtonIsNoClick) {
+    MouseDown(parent.Screen({300, 20}));
+    MouseMove(On(round));
+    MouseUp(On(round));
+    EXPECT_TRUE(parent.notes.empty());
+}
+
+TEST_F(ButtonTest, AutoRepeatPostsAt2000And3000AndNothingOnRelease) {
+    round.autoRepeat = TRUE;
+    MouseDown(On(round));
+    Advance(1999);
+    EXPECT_TRUE(parent.notes.empty());
+    Advance(1);
+    EXPECT_EQ(parent.notes.size(), 1u);
+    Advance(999);
+    EXPECT_EQ(parent.notes.size(), 1u);
+    Advance(1);
+    EXPECT_EQ(parent.notes.size(), 2u);
+    Advance(500);  // 3500 ms held
+    MouseUp(On(round));
+    EXPECT_EQ(parent.notes, (std::vector<Note>{Click(round), Click(round)}));
+    EXPECT_FALSE(round.repeating);
+}
+
+TEST_F(ButtonTest, AutoRepeatShortPressClicksOnce) {
+    round.autoRepeat = TRUE;
+    MouseDown(On(round));
+    Advance(1500);
+    MouseUp(On(round));
+    Advance(3000);
+    EXPECT_EQ(parent.notes, std::vector<Note>{Click(round)});
+}
+
+TEST_F(ButtonTest, ColourPickTakesThePixelUnderThePressFromTheScreen) {
+    CMPButton wheel;
+    wheel.shaped = FALSE;
+    wheel.colorPick = TRUE;
+    wheel.SetBitmaps(kGradient, kGradient, 0);
+    Create(wheel, {200, 40, 260, 100}, 1505);
+    Pump();
+    EXPECT_EQ(wheel.pickedColor, 0x00FF453Du);
+
+    const POINT press = On(wheel, 13, 27);
+    const COLORREF onScreen = ScreenPixel(press);
+    ASSERT_EQ(onScreen, Gradient(13, 27));
+    MouseDown(press);
+    EXPECT_EQ(wheel.pickedColor, onScreen);
+    EXPECT_TRUE(parent.notes.empty());
+    MouseUp(press);
+    EXPECT_EQ(parent.notes, std::vector<Note>{Click(wheel, 1505)});
+    // The mark drawn at the press is gone with the repaint.
+    EXPECT_EQ(parent.ChildPixel(wheel, 10, 24), Gradient(10, 24));
+}
+
+TEST_F(ButtonTest, SameNormalAndHotLookShowsNoHoverChange) {
+    CMPButton wheel;
+    wheel.shaped = FALSE;
+    wheel.SetBitmaps(kGradient, kGradient, 0);
+    Create(wheel, {200, 40, 260, 100}, 1505);
+    Pump();
+    const COLORREF before = parent.ChildPixel(wheel, 30, 30);
+    MouseMove(On(wheel, 30, 30));
+    ASSERT_TRUE(wheel.hover);
+    EXPECT_EQ(parent.ChildPixel(wheel, 30, 30), before);
+}
+
+TEST_F(ButtonTest, SetBitmapsRepaintsWithoutReshaping) {
+    const auto shapeBefore = platform::WindowShape(round.m_hWnd);
+    round.SetBitmaps(kPlainNormal, kPlainHot, 0);
+    Pump();
+    EXPECT_EQ(DiscLook(), kPlainNormalColor);
+    EXPECT_EQ(platform::WindowShape(round.m_hWnd), shapeBefore);
+    EXPECT_EQ(parent.ChildPixel(round, 1, 1), TestParent::SkinColor(41, 41));
+}
+
+}  // namespace
+}  // namespace ctltest
