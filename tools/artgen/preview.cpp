@@ -51,7 +51,8 @@ void PlaceMainWindow(Canvas& out, const Library& lib, int ox, int oy) {
         constexpr int kRowY[] = {330, 392, 455};
         BlitShaped(out, lib.at(id), ox + 37 + 63 * ((e - 1) % 8), oy + kRowY[(e - 1) / 8]);
     }
-    // What the program prints over the art at start-up (approximate fonts).
+    // What the program prints over the art at start-up, in fonts close to its own (the labels'
+    // fonts, and the bold system font for the value texts).
     const auto print = [&](const wchar_t* text, int size, bool bold, double x, double y,
                            Align align, Rgb color) {
         TextLook look;
@@ -61,13 +62,13 @@ void PlaceMainWindow(Canvas& out, const Library& lib, int ox, int oy) {
     out.FillRect(ox + 650, oy + 5, ox + 700, oy + 23, Rgb{5, 5, 5});
     print(L"ENGLISH", 12, false, 675, 14, Align::Center, {245, 245, 245});
     out.FillRect(ox + 408, oy + 104, ox + 484, oy + 134, Rgb{0, 20, 64});
-    print(L"Lights Qty", 14, true, 446, 119, Align::Center, {245, 245, 245});
+    print(L"Lights Qty", 16, true, 446, 119, Align::Center, {245, 245, 245});
     out.FillRect(ox + 493, oy + 109, ox + 523, oy + 127, Rgb{0, 20, 64});
-    print(L"30", 14, true, 508, 118, Align::Center, {245, 245, 245});
+    print(L"30", 16, true, 508, 118, Align::Center, {245, 245, 245});
     print(L"Apply", 16, true, 683, 498, Align::Center, {255, 255, 255});
-    print(L"61", 13, false, 760, 368, Align::Left, {255, 0, 0});
-    print(L"69", 13, false, 760, 408, Align::Left, {0, 255, 0});
-    print(L"255", 13, false, 753, 448, Align::Left, {0, 0, 255});
+    print(L"61", 14, true, 760, 368, Align::Left, {255, 0, 0});
+    print(L"69", 14, true, 760, 408, Align::Left, {0, 255, 0});
+    print(L"255", 14, true, 753, 448, Align::Left, {0, 0, 255});
     PlaceSlider(out, lib, 228, 233, ox + 586, oy + 363, 61);
     PlaceSlider(out, lib, 232, 237, ox + 586, oy + 403, 69);
     PlaceSlider(out, lib, 231, 236, ox + 586, oy + 443, 255);
@@ -88,7 +89,7 @@ void PlacePopup(Canvas& out, const Library& lib, bool chinese, int ox, int oy) {
     out.BlitKeyed(thumb, ox + 49 + left, oy + 106, thumb.at(0, 0));
     TextLook black;
     black.paint = Solid({0, 0, 0});
-    Print(out, L"24", {L"Arial", 13, false}, ox + (chinese ? 212 : 247), oy + 75, Align::Left,
+    Print(out, L"24", {L"Arial", 14, true}, ox + (chinese ? 212 : 247), oy + 75, Align::Left,
           black);
 }
 
