@@ -199,7 +199,8 @@ bool ResolveRawInput(MSG& msg) {
     LRESULT hit = HTCLIENT;
     if (Find(target) == nullptr) {
         target = MouseTargetAt(msg.pt);
-        if (target == nullptr) return false;
+        // While a modal window runs, its owner (and any other disabled window) takes no input.
+        if (target == nullptr || !TopLevelOf(target)->enabled) return false;
         const LPARAM at = MAKELPARAM(static_cast<WORD>(msg.pt.x), static_cast<WORD>(msg.pt.y));
         hit = Send(target, WM_NCHITTEST, 0, at);
         // A window that answers HTTRANSPARENT hands the point to the window beneath.
@@ -208,8 +209,6 @@ bool ResolveRawInput(MSG& msg) {
             hit = Send(target, WM_NCHITTEST, 0, at);
         }
         if (Find(target) == nullptr || hit == HTTRANSPARENT || hit == HTNOWHERE) return false;
-        // While a modal window runs, its owner (and any other disabled window) takes no input.
-        if (!TopLevelOf(target)->enabled) return false;
         Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
              MAKELPARAM(static_cast<WORD>(hit), static_cast<WORD>(msg.message)));
         if (Find(target) == nullptr) return false;
