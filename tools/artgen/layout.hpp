@@ -21,10 +21,10 @@ inline constexpr Box kLedPlate{404, 100, 553, 138};
 inline constexpr Box kLedQtyButton{529, 108, 546, 124};
 inline constexpr Box kSyncPlate{32, 285, 168, 318};
 inline constexpr Box kSyncSwitch{125, 294, 159, 313};
-inline constexpr Box kEffectPanel{28, 324, 547, 523};
+inline constexpr Box kEffectPanel{18, 324, 562, 530};
 inline constexpr int kEffectColumnX = 37;  // column c at x = 37 + 63 c
 inline constexpr int kEffectRowY[3] = {330, 392, 455};
-inline constexpr Box kColorCard{572, 38, 792, 532};
+inline constexpr Box kColorCard{572, 38, 792, 530};
 inline constexpr Box kWheel{584, 45, 755, 216};
 inline constexpr Box kPreview{585, 273, 645, 330};
 inline constexpr int kSwatchX[4] = {653, 686, 719, 752};
