@@ -18,9 +18,6 @@ BOOL CVespaneRezuVovAdodizozaviApp::InitInstance() {
     // The main window is large; it lives on the heap for the length of its modal run.
     auto mainWindow = std::make_unique<CVespaneRezuVovAdodizozaviDlg>();
     m_pMainWnd = mainWindow.get();
-    if (prepareMainWindow) {
-        prepareMainWindow(*mainWindow);
-    }
     mainWindow->DoModal();
     mainWindow->DestroyWindow();
     m_pMainWnd = nullptr;

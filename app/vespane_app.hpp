@@ -2,11 +2,7 @@
 // modal dialog and lets the process end when it closes.
 #pragma once
 
-#include <functional>
-
 #include "platform/wnd/afxwin.hpp"
-
-class CVespaneRezuVovAdodizozaviDlg;
 
 class CVespaneRezuVovAdodizozaviApp : public CWinApp {
   public:
@@ -14,8 +10,4 @@ class CVespaneRezuVovAdodizozaviApp : public CWinApp {
 
     // Runs the whole program; FALSE, so that no message loop follows the main window's own.
     BOOL InitInstance() override;
-
-    // Called with the main window after it is constructed and before it starts up (the simulator
-    // taps its link here). Empty for the program itself.
-    std::function<void(CVespaneRezuVovAdodizozaviDlg&)> prepareMainWindow;
 };

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/vespane_app.hpp"
-#include "mainwnd/main_window.hpp"
 #include "platform/hid/emulated_system_bus.hpp"
 #include "tools/sim/report_printer.hpp"
 #include "tools/sim/sim_bus.hpp"
@@ -32,10 +31,9 @@ int main(int argc, char** argv) {
     sim::SetUpSimBus(hid::EmulatedSystemBus(), parsed.options);
     SetAppExecutableName(std::wstring(program.begin(), program.end()));
 
+    DeviceLink::SetDefaultTap(sim::MakeReportPrinter(stdout));
+
     CVespaneRezuVovAdodizozaviApp app;
-    app.prepareMainWindow = [](CVespaneRezuVovAdodizozaviDlg& mainWindow) {
-        mainWindow.link.SetTap(sim::MakeReportPrinter(stdout));
-    };
     app.InitInstance();
     return 0;
 }
