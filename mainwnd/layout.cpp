@@ -1,12 +1,12 @@
 // The window's shape and background, and its child controls.
-#include "controls/bmp_rgn.hpp"
+#include "controls/bitmap_region.hpp"
+#include "controls/bitmap_slider.hpp"
 #include "mainwnd/control_table.hpp"
 #include "mainwnd/main_window.hpp"
 
 namespace {
 
 constexpr UINT kSkinBitmap = 130;
-constexpr const wchar_t* kSkinProperty = L"MPBmpProp";
 
 constexpr UINT kRedThumb = 233;
 constexpr UINT kGreenThumb = 237;
@@ -20,7 +20,7 @@ void CVespaneRezuVovAdodizozaviDlg::LoadSkin() {
     skinId = kSkinBitmap;
     {
         CBmpRgn shaper;
-        shaper.window = this;
+        shaper.window = m_hWnd;
         shaper.bitmap = LoadBitmapW(AfxGetResourceHandle(), kSkinBitmap);
         shaper.keyColor = RGB(255, 255, 255);
         shaper.leftInset = 1;
@@ -31,7 +31,7 @@ void CVespaneRezuVovAdodizozaviDlg::LoadSkin() {
         skinBitmap.DeleteObject();
     }
     skinBitmap.LoadBitmapW(kSkinBitmap);
-    SetPropW(m_hWnd, kSkinProperty, skinBitmap.GetSafeHandle());
+    SetPropW(m_hWnd, kSkinBitmapProperty, skinBitmap.GetSafeHandle());
     Invalidate(FALSE);
 }
 

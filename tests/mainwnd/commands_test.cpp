@@ -1,0 +1,418 @@
+// The user's commands, driven by clicks and keys at the controls, checked by the lighting state,
+// the looks of the buttons, the message boxes and the reports the controller received.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "main_window_harness.hpp"
+#include "platform/wnd/window_tree.hpp"
+
+namespace {
+
+constexpr std::uint8_t kSet = 0x02;
+
+Report ArgbReport(std::uint8_t mode, std::uint8_t parameter, std::uint8_t r, std::uint8_t g,
+                  std::uint8_t b) {
+    return MakeReport({0x00, 0x80, 0x0B, kSet, 0x0F, mode, 0x00, parameter, 0x03, r, g, b});
+}
+
+Report VrgbReport(std::uint8_t mode, std::uint8_t parameter, std::uint8_t r, std::uint8_t g,
+                  std::uint8_t b) {
+    return MakeReport({0x00, 0x80, 0x04, kSet, mode, 0x00, parameter, 0x03, r, g, b});
+}
+
+bool Visible(const CWnd& wnd) {
+    return wnd.IsWindowVisible() != FALSE;
+}
+
+int VisibleArgbOnlyEffects(CVespaneRezuVovAdodizozaviDlg& dlg) {
+    int visible = 0;
+    for (std::size_t k = 7; k < 24; ++k) {
+        visible += Visible(dlg.effectButtons[k]) ? 1 : 0;
+    }
+    return visible;
+}
+
+// Exactly one effect button shows its selected image all the time: the one of `effect`.
+void ExpectEffectLooks(CVespaneRezuVovAdodizozaviDlg& dlg, int effect) {
+    for (int e = 1; e <= 24; ++e) {
+        SCOPED_TRACE(e);
+        const UINT unselected = e <= 7 ? 130 + 2 * e : 147 + 3 * (e - 8);
+        const UINT selected = e <= 7 ? 129 + 2 * e : 145 + 3 * (e - 8);
+        const CMPButton& button = dlg.effectButtons[static_cast<std::size_t>(e - 1)];
+        EXPECT_EQ(button.normalBmp, e == effect ? selected : unselected);
+        EXPECT_EQ(button.hotBmp, selected);
+        EXPECT_EQ(button.disabledBmp, 0u);
+    }
+}
+
+TEST(MainWindowApply, ArgbRightAfterStartSendsEffectEightWithTheSliderColour) {
+    MainWindowHarness run({.red = 12, .green = 34, .blue = 56});
+    run.Step([&] {
+        run.Click(run.dlg().applyButton);
+        const auto reports = run.ReceivedAfterStartup();
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0], ArgbReport(2, 3, 12, 34, 56));
+        EXPECT_TRUE(run.backend().MessageBoxTexts().empty());
+    });
+    run.Run();
+}
+
+TEST(MainWindowApply, VrgbRightAfterStartAsksForAnEffectAndWritesNothing) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.Click(dlg.vrgbButton);
+        EXPECT_EQ(dlg.channel, 2);
+        run.Click(dlg.applyButton);
+        ASSERT_EQ(run.backend().MessageBoxTexts().size(), 1u);
+        EXPECT_EQ(run.backend().MessageBoxTexts()[0],
+                  L"Please select lamp effect before application!");
+        EXPECT_EQ(run.backend().MessageBoxCaptions()[0], AppExecutableName());
+        EXPECT_TRUE(run.ReceivedAfterStartup().empty());
+        // In Chinese the same request comes in Chinese.
+        run.Click(dlg.languageButton);
+        run.Click(dlg.applyButton);
+        ASSERT_EQ(run.backend().MessageBoxTexts().size(), 2u);
+        EXPECT_EQ(run.backend().MessageBoxTexts()[1], L"应用之前，请选择灯效！");
+        // With an effect the VRGB channel has, the report goes out.
+        run.Click(dlg.effectButtons[4]);
+        run.Click(dlg.applyButton);
+        const auto reports = run.ReceivedAfterStartup();
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0], VrgbReport(6, 5, 61, 69, 255));
+    });
+    run.Run();
+}
+
+TEST(MainWindowApply, SynchronizedBreatheWithPresetFiveWritesBothChannels) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.Click(dlg.syncButton);
+        run.Click(dlg.effectButtons[2]);
+        run.Click(dlg.presetButtons[5]);
+        EXPECT_EQ(dlg.colorPreset, 5);
+        run.Click(dlg.applyButton);
+        const auto reports = run.ReceivedAfterStartup();
+        ASSERT_EQ(reports.size(), 2u);
+        EXPECT_EQ(reports[0], MakeReport({0x00, 0x80, 0x0B, 0x02, 0x0F, 0x08, 0x00, 0x01, 0x03,
+                                          0x00, 0xFF, 0x00}));
+        EXPECT_EQ(reports[1],
+                  MakeReport({0x00, 0x80, 0x04, 0x02, 0x03, 0x00, 0x01, 0x03, 0x00, 0xFF, 0x00}));
+        EXPECT_TRUE(run.backend().MessageBoxTexts().empty());
+    });
+    run.Run();
+}
+
+TEST(MainWindowApply, SynchronizedWithAnArgbOnlyEffectWritesArgbThenAsks) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.Click(dlg.syncButton);
+        run.Click(dlg.applyButton);
+        const auto reports = run.ReceivedAfterStartup();
+        ASSERT_EQ(reports.size(), 1u) << "the VRGB report of effect 8 is not written";
+        EXPECT_EQ(reports[0], ArgbReport(2, 3, 61, 69, 255));
+        ASSERT_EQ(run.backend().MessageBoxTexts().size(), 1u);
+        EXPECT_EQ(run.backend().MessageBoxTexts()[0],
+                  L"Please select lamp effect before application!");
+    });
+    run.Run();
+}
+
+TEST(MainWindowApply, ChoosingThingsSendsNothingUntilApply) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.Click(dlg.effectButtons[20]);
+        run.Click(dlg.presetButtons[1]);
+        run.Click(dlg.vrgbButton);
+        run.Click(dlg.argbButton);
+        run.Click(dlg.languageButton);
+        run.Click(dlg.syncButton);
+        run.Click(dlg.syncButton);
+        EXPECT_TRUE(run.ReceivedAfterStartup().empty());
+        run.Click(dlg.applyButton);
+        const auto reports = run.ReceivedAfterStartup();
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0], ArgbReport(17, 6, 255, 49, 0));
+    });
+    run.Run();
+}
+
+TEST(MainWindowSync, OnHidesNineteenButtonsAndOffShowsThemAllAlsoAfterVrgb) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.Click(dlg.vrgbButton);
+        EXPECT_EQ(VisibleArgbOnlyEffects(dlg), 0);
+        run.Click(dlg.syncButton);
+        EXPECT_TRUE(syncAll);
+        EXPECT_EQ(dlg.syncButton.normalBmp, 205u);
+        EXPECT_EQ(dlg.syncButton.hotBmp, 205u);
+        EXPECT_EQ(VisibleArgbOnlyEffects(dlg), 0);
+        EXPECT_FALSE(Visible(dlg.argbButton));
+        EXPECT_FALSE(Visible(dlg.vrgbButton));
+        for (std::size_t k = 0; k < 7; ++k) {
+            EXPECT_TRUE(Visible(dlg.effectButtons[k]));
+        }
+        run.Click(dlg.syncButton);
+        EXPECT_FALSE(syncAll);
+        EXPECT_EQ(dlg.syncButton.normalBmp, 204u);
+        EXPECT_EQ(VisibleArgbOnlyEffects(dlg), 17) << "shown although VRGB is still chosen";
+        EXPECT_TRUE(Visible(dlg.argbButton));
+        EXPECT_TRUE(Visible(dlg.vrgbButton));
+        EXPECT_EQ(dlg.channel, 2);
+        // From the start state (ARGB): on hides 17 + 2, off shows all 19.
+        run.Click(dlg.argbButton);
+        run.Click(dlg.syncButton);
+        int hidden = 0;
+        for (HWND child : dlg.m_hWnd->children) {
+            hidden += ::IsWindowVisible(child) ? 0 : 1;
+        }
+        EXPECT_EQ(hidden, 19);
+        run.Click(dlg.syncButton);
+        for (HWND child : dlg.m_hWnd->children) {
+            EXPECT_TRUE(::IsWindowVisible(child)) << ::GetDlgCtrlID(child);
+        }
+    });
+    run.Run();
+}
+
+TEST(MainWindowChannels, VrgbHidesEffectsEightToTwentyFourAndKeepsTheChosenEffect) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.Click(dlg.effectButtons[14]);
+        run.Click(dlg.vrgbButton);
+        EXPECT_EQ(dlg.channel, 2);
+        EXPECT_EQ(dlg.effect, 15);
+        EXPECT_EQ(VisibleArgbOnlyEffects(dlg), 0);
+        EXPECT_EQ(dlg.argbButton.normalBmp, 200u);
+        EXPECT_EQ(dlg.argbButton.hotBmp, 200u);
+        EXPECT_EQ(dlg.vrgbButton.normalBmp, 203u);
+        EXPECT_EQ(dlg.vrgbButton.hotBmp, 203u);
+        run.Click(dlg.argbButton);
+        EXPECT_EQ(dlg.channel, 1);
+        EXPECT_EQ(VisibleArgbOnlyEffects(dlg), 17);
+        EXPECT_EQ(dlg.argbButton.normalBmp, 201u);
+        EXPECT_EQ(dlg.vrgbButton.normalBmp, 202u);
+        EXPECT_EQ(dlg.vrgbButton.hotBmp, 202u);
+        ExpectEffectLooks(dlg, 15);
+        // The hidden buttons take no clicks while VRGB is chosen.
+        run.Click(dlg.vrgbButton);
+        const POINT hiddenButton = run.Centre(dlg.effectButtons[20]);
+        run.backend().Click(hiddenButton);
+        EXPECT_EQ(dlg.effect, 15);
+    });
+    run.Run();
+}
+
+TEST(MainWindowChoices, EffectChoiceRedrawsTheWholeGroup) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.Click(dlg.effectButtons[0]);
+        EXPECT_EQ(dlg.effect, 1);
+        ExpectEffectLooks(dlg, 1);
+        run.Click(dlg.effectButtons[23]);
+        EXPECT_EQ(dlg.effect, 24);
+        ExpectEffectLooks(dlg, 24);
+        EXPECT_EQ(dlg.channel, 1);
+    });
+    run.Run();
+}
+
+TEST(MainWindowChoices, PresetNumbersAreNotInScreenOrder) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    const std::int32_t numbers[] = {4, 3, 2, 7, 1, 5, 6, 8};
+    const UINT unselected[] = {208, 214, 218, 216, 220, 212, 210, 222};
+    run.Step([&] {
+        for (std::size_t chosen : {4u, 0u, 7u, 2u}) {
+            run.Click(dlg.presetButtons[chosen]);
+            EXPECT_EQ(dlg.colorPreset, numbers[chosen]);
+            for (std::size_t i = 0; i < 8; ++i) {
+                EXPECT_EQ(dlg.presetButtons[i].normalBmp,
+                          i == chosen ? unselected[i] + 1 : unselected[i]);
+                EXPECT_EQ(dlg.presetButtons[i].hotBmp, unselected[i] + 1);
+            }
+        }
+        // Sliders do not move with a preset.
+        EXPECT_EQ(dlg.redSlider.position, 61);
+    });
+    run.Run();
+}
+
+// The first point inside `control` (screen coordinates) where the window shows `pixel`.
+std::optional<POINT> FindPixel(MainWindowHarness& run, const CWnd& control, std::uint32_t pixel) {
+    RECT r{};
+    control.GetWindowRect(&r);
+    const POINT origin = run.Screen(0, 0);
+    for (int y = r.top + 2; y < r.bottom - 2; ++y) {
+        for (int x = r.left + 2; x < r.right - 2; ++x) {
+            if (run.Pixel(x - origin.x, y - origin.y) == pixel &&
+                ::WindowFromPoint(POINT{x, y}) == control.m_hWnd) {
+                return POINT{x, y};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+TEST(MainWindowWheel, PureRedMovesTheSlidersAndRepaintsTextsAndPreview) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.MoveAway();
+        run.Click(dlg.presetButtons[6]);
+        run.MoveAway();
+        const auto red = FindPixel(run, dlg.colorWheel, 0xFF0000);
+        ASSERT_TRUE(red.has_value()) << "the wheel holds pure red on its rim";
+        run.backend().Click(*red);
+        run.MoveAway();
+        EXPECT_EQ(dlg.colorWheel.pickedColor, RGB(255, 0, 0));
+        EXPECT_EQ(dlg.colorPreset, 0);
+        EXPECT_EQ(dlg.redSlider.position, 255);
+        EXPECT_EQ(dlg.greenSlider.position, 0);
+        EXPECT_EQ(dlg.blueSlider.position, 0);
+        EXPECT_EQ(run.Pixel(615, 300), 0xFF0000u);
+        // The swatch chosen before still looks selected.
+        EXPECT_EQ(dlg.presetButtons[6].normalBmp, 211u);
+        run.Click(dlg.applyButton);
+        const auto reports = run.ReceivedAfterStartup();
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0], ArgbReport(2, 3, 255, 0, 0));
+    });
+    run.Run();
+}
+
+TEST(MainWindowWheel, TheIgnoredColourOnlyResetsThePreset) {
+    MainWindowHarness run({.red = 1, .green = 2, .blue = 3});
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.MoveAway();
+        run.Click(dlg.presetButtons[2]);
+        run.MoveAway();
+        EXPECT_EQ(dlg.colorPreset, 2);
+        // What the screen shows under the press point is what the wheel samples.
+        const POINT at = run.Centre(dlg.colorWheel);
+        const POINT origin = run.Screen(0, 0);
+        Surface* pixels = const_cast<Surface*>(run.backend().WindowPixels(dlg.m_hWnd));
+        ASSERT_NE(pixels, nullptr);
+        pixels->set(at.x - origin.x, at.y - origin.y, 0x0D1D25);
+        run.backend().Press(at);
+        run.backend().Release(at);
+        EXPECT_EQ(dlg.colorWheel.pickedColor, RGB(13, 29, 37));
+        EXPECT_EQ(dlg.colorPreset, 0);
+        EXPECT_EQ(dlg.redSlider.position, 1);
+        EXPECT_EQ(dlg.greenSlider.position, 2);
+        EXPECT_EQ(dlg.blueSlider.position, 3);
+    });
+    run.Run();
+}
+
+TEST(MainWindowLanguage, SwitchingTwiceReturnsEverythingToEnglish) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.Click(dlg.languageButton);
+        EXPECT_EQ(dlg.language, UiLanguage::Chinese);
+        EXPECT_EQ(dlg.languageLabel.GetWindowTextString(), L"中文");
+        EXPECT_EQ(dlg.ledQtyLabel.GetWindowTextString(), L"灯数选择");
+        EXPECT_EQ(dlg.applyButton.GetWindowTextString(), L"灯效应用");
+        EXPECT_EQ(dlg.toolTip.GetToolCount(), 31);
+        run.Click(dlg.languageButton);
+        EXPECT_EQ(dlg.language, UiLanguage::English);
+        EXPECT_EQ(dlg.languageLabel.GetWindowTextString(), L"ENGLISH");
+        EXPECT_EQ(dlg.ledQtyLabel.GetWindowTextString(), L"Lights Qty");
+        EXPECT_EQ(dlg.applyButton.GetWindowTextString(), L"Apply");
+        EXPECT_EQ(dlg.toolTip.GetToolCount(), 31);
+        EXPECT_EQ(dlg.argbButton.normalBmp, 201u) << "no bitmap changes with the language";
+    });
+    run.Run();
+}
+
+TEST(MainWindowKeys, EscapeAndHelpDoNothing) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.Click(dlg.effectButtons[5]);
+        dlg.SetFocus();
+        run.backend().Key(VK_ESCAPE);
+        run.backend().Key(VK_F1);
+        ::PostMessageW(dlg.m_hWnd, WM_COMMAND, ID_HELP, 0);
+        ::PostMessageW(dlg.m_hWnd, WM_COMMAND, IDCANCEL, 0);
+        run.backend().Pump();
+        EXPECT_TRUE(::IsWindow(dlg.m_hWnd));
+        EXPECT_TRUE(dlg.IsWindowVisible());
+        EXPECT_EQ(dlg.effect, 6);
+        EXPECT_TRUE(run.ReceivedAfterStartup().empty());
+    });
+    // The window is still running: this step runs in its loop.
+    bool stillRunning = false;
+    run.Step([&] { stillRunning = true; });
+    run.Run();
+    EXPECT_TRUE(stillRunning);
+}
+
+TEST(MainWindowClose, CloseButtonEndsTheModalRun) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    bool ranAfterClose = false;
+    run.Step([&] { run.Click(dlg.closeButton); });
+    run.Step([&] { ranAfterClose = true; });
+    EXPECT_EQ(run.Run(), IDOK);
+    EXPECT_FALSE(ranAfterClose);
+    EXPECT_FALSE(::IsWindow(dlg.m_hWnd) && dlg.IsWindowVisible());
+}
+
+TEST(MainWindowPopup, LedQuantityButtonRunsThePopupModally) {
+    MainWindowHarness run({.ledCount = 20});
+    auto& dlg = run.dlg();
+    std::vector<HWND> popups;
+    run.Step([&] { run.Click(dlg.ledQtyButton); });
+    run.Step([&] {
+        popups = run.OtherVisibleWindows();
+        ASSERT_EQ(popups.size(), 1u);
+        // The main window takes no input while the popup runs.
+        run.Click(dlg.effectButtons[0]);
+        EXPECT_EQ(dlg.effect, 8);
+        run.backend().Key(VK_ESCAPE);
+    });
+    run.Step([&] {
+        EXPECT_TRUE(run.OtherVisibleWindows().empty());
+        EXPECT_EQ(dlg.ledCount, 20);
+        EXPECT_TRUE(run.ReceivedAfterStartup().empty());
+    });
+    run.Run();
+    EXPECT_EQ(popups.size(), 1u);
+}
+
+TEST(MainWindowAbout, SystemCommandsSixteenToThirtyOneOpenTheAboutBox) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    std::size_t aboutBoxes = 0;
+    run.Step([&] { ::PostMessageW(dlg.m_hWnd, WM_SYSCOMMAND, 16 + 15, 0); });
+    run.Step([&] {
+        const auto windows = run.OtherVisibleWindows();
+        aboutBoxes = windows.size();
+        ASSERT_EQ(windows.size(), 1u);
+        HWND ok = ::GetDlgItem(windows[0], IDOK);
+        ASSERT_NE(ok, nullptr);
+        RECT r{};
+        ::GetWindowRect(ok, &r);
+        run.backend().Click(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    });
+    run.Step([&] {
+        EXPECT_TRUE(run.OtherVisibleWindows().empty());
+        ::PostMessageW(dlg.m_hWnd, WM_SYSCOMMAND, 32, 0);
+        run.backend().Pump();
+        EXPECT_TRUE(run.OtherVisibleWindows().empty()) << "32 is not the About command";
+    });
+    run.Run();
+    EXPECT_EQ(aboutBoxes, 1u);
+}
+
+}  // namespace

@@ -1,0 +1,154 @@
+#include "main_window_harness.hpp"
+
+#include <gtest/gtest.h>
+
+#include "app/fonts.hpp"
+#include "platform/wnd/window_tree.hpp"
+
+namespace {
+
+constexpr std::size_t kStartupQueries = 2;
+
+}  // namespace
+
+Report MakeReport(std::initializer_list<std::uint8_t> leading) {
+    Report report{};
+    std::size_t i = 0;
+    for (std::uint8_t byte : leading) {
+        report[i++] = byte;
+    }
+    return report;
+}
+
+MainWindowHarness::MainWindowHarness(ControllerSetup setup)
+    : backend_(platform::HeadlessBackend::Instance()) {
+    backend_.Reset();
+    backend_.MoveMouse(POINT{0, 0});
+    syncAll = false;
+    hid::EmulatedBus& bus = hid::EmulatedSystemBus();
+    bus.clear();
+    bus.addTypicalMachine();
+    hid::EmulatedController& c = bus.controller();
+    c.setPresent(setup.present);
+    c.setAnswerStyle(hid::AnswerStyle::Normal);
+    c.state() = hid::EmulatedControllerState{};
+    c.state().argb.red = setup.red;
+    c.state().argb.green = setup.green;
+    c.state().argb.blue = setup.blue;
+    c.state().ledCount = setup.ledCount;
+    c.clearReceived();
+    SetUpFonts();
+    app_ = std::make_unique<CWinApp>(L"vespane-rgb");
+    dlg_ = std::make_unique<CVespaneRezuVovAdodizozaviDlg>();
+    app_->m_pMainWnd = dlg_.get();
+}
+
+MainWindowHarness::~MainWindowHarness() {
+    dlg_->DestroyWindow();
+    app_->m_pMainWnd = nullptr;
+    backend_.Reset();
+    syncAll = false;
+}
+
+hid::EmulatedController& MainWindowHarness::controller() {
+    return hid::EmulatedSystemBus().controller();
+}
+
+const std::vector<Report>& MainWindowHarness::received() {
+    return controller().received();
+}
+
+std::vector<Report> MainWindowHarness::ReceivedAfterStartup() {
+    const auto& all = received();
+    if (all.size() <= kStartupQueries) {
+        return {};
+    }
+    return {all.begin() + kStartupQueries, all.end()};
+}
+
+void MainWindowHarness::Step(std::function<void()> step) {
+    backend_.AddStep(std::move(step));
+}
+
+INT_PTR MainWindowHarness::Run() {
+    Step([this] {
+        if (dlg_->IsIconic()) {
+            dlg_->ShowWindow(SW_RESTORE);
+        }
+        MoveAway();
+        Click(dlg_->closeButton);
+    });
+    return dlg_->DoModal();
+}
+
+POINT MainWindowHarness::Screen(int clientX, int clientY) const {
+    POINT p{clientX, clientY};
+    dlg_->ClientToScreen(&p);
+    return p;
+}
+
+POINT MainWindowHarness::Centre(const CWnd& control) const {
+    RECT r{};
+    control.GetWindowRect(&r);
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void MainWindowHarness::Click(const CWnd& control) {
+    backend_.Click(Centre(control));
+}
+
+void MainWindowHarness::ClickClient(int clientX, int clientY) {
+    backend_.Click(Screen(clientX, clientY));
+}
+
+void MainWindowHarness::MoveAway() {
+    RECT r{};
+    dlg_->GetWindowRect(&r);
+    backend_.MoveMouse(POINT{r.right + 40, r.bottom + 40});
+}
+
+const Surface& MainWindowHarness::Pixels() const {
+    const Surface* surface = backend_.WindowPixels(dlg_->m_hWnd);
+    EXPECT_NE(surface, nullptr);
+    static const Surface none;
+    return surface != nullptr ? *surface : none;
+}
+
+std::uint32_t MainWindowHarness::Pixel(int clientX, int clientY) const {
+    return Pixels().at(clientX, clientY);
+}
+
+std::vector<HWND> MainWindowHarness::OtherVisibleWindows() const {
+    std::vector<HWND> windows;
+    for (HWND w : platform::TopLevelWindows()) {
+        if (w != dlg_->m_hWnd && w->className != L"tooltips_class32" && ::IsWindowVisible(w)) {
+            windows.push_back(w);
+        }
+    }
+    return windows;
+}
+
+bool MainWindowHarness::TipShown() const {
+    return ::IsWindowVisible(dlg_->toolTip.m_hWnd) != FALSE;
+}
+
+Surface ResourcePixels(UINT resourceId) {
+    CBitmap bitmap;
+    BITMAP info{};
+    if (!bitmap.LoadBitmapW(resourceId) || bitmap.GetBitmap(&info) == 0) {
+        return Surface{};
+    }
+    std::vector<std::uint8_t> bits(static_cast<std::size_t>(info.bmWidth) * info.bmHeight * 4);
+    GetBitmapBits(static_cast<HBITMAP>(bitmap.m_hObject), static_cast<LONG>(bits.size()),
+                  bits.data());
+    Surface picture(info.bmWidth, info.bmHeight);
+    std::size_t i = 0;
+    for (int y = 0; y < info.bmHeight; ++y) {
+        for (int x = 0; x < info.bmWidth; ++x, i += 4) {
+            picture.set(
+                x, y,
+                (std::uint32_t{bits[i + 2]} << 16) | (std::uint32_t{bits[i + 1]} << 8) | bits[i]);
+        }
+    }
+    return picture;
+}

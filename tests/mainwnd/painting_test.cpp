@@ -1,0 +1,156 @@
+// What the main window paints itself, and its frame: value texts, the preview swatch, the
+// repaint after a slider notification, dragging by the surface, the minimised state.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "controls/bitmap_slider.hpp"
+#include "main_window_harness.hpp"
+
+namespace {
+
+constexpr RECT kRedValueBox{743, 358, 780, 378};
+constexpr RECT kBlueValueBox{743, 438, 780, 458};
+
+// The skin with `text` drawn in the paint context's default font at `at`, in `color`: what the
+// window must show in `box`.
+void ExpectValueText(MainWindowHarness& run, const RECT& box, POINT at, COLORREF color,
+                     const std::wstring& text) {
+    CBitmap skin;
+    ASSERT_TRUE(skin.LoadBitmapW(130));
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = dc.SelectObject(&skin);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(color);
+    dc.TextOutW(at.x, at.y, text.c_str(), static_cast<int>(text.size()));
+    int inked = 0;
+    for (int y = box.top; y < box.bottom; ++y) {
+        for (int x = box.left; x < box.right; ++x) {
+            const std::uint32_t want = PixelFromColorref(dc.GetPixel(x, y));
+            ASSERT_EQ(run.Pixel(x, y), want)
+                << "'" << std::string(text.begin(), text.end()) << "' at " << x << "," << y;
+            inked += run.Pixel(x, y) == PixelFromColorref(color) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(inked, 0);
+    dc.SelectObject(old);
+}
+
+TEST(MainWindowPainting, ValueTextsArePaddedToThreeCharacters) {
+    MainWindowHarness run({.red = 5, .green = 40, .blue = 255});
+    run.Step([&] {
+        run.MoveAway();
+        run.backend().Pump();
+        ExpectValueText(run, kRedValueBox, {753, 360}, RGB(255, 0, 0), L"  5");
+        ExpectValueText(run, kBlueValueBox, {753, 438}, RGB(0, 0, 255), L"255");
+        ExpectValueText(run, {743, 398, 780, 418}, {753, 398}, RGB(0, 255, 0), L" 40");
+    });
+    run.Run();
+}
+
+TEST(MainWindowPainting, PreviewShowsTheWheelColourForCustomAndTheScreenColourOfAPreset) {
+    MainWindowHarness run({.red = 10, .green = 200, .blue = 30});
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.MoveAway();
+        // Preset 0: the wheel's colour, not the controller's colour in the sliders.
+        EXPECT_EQ(run.Pixel(585, 273), 0x3D45FFu);
+        EXPECT_EQ(run.Pixel(644, 329), 0x3D45FFu);
+        EXPECT_EQ(run.Pixel(615, 300), 0x3D45FFu);
+        run.Click(dlg.presetButtons[3]);
+        run.MoveAway();
+        EXPECT_EQ(dlg.colorPreset, 7);
+        EXPECT_EQ(run.Pixel(585, 273), 0xE795C9u);
+        EXPECT_EQ(run.Pixel(644, 329), 0xE795C9u);
+        // Just outside the swatch the skin is untouched by the fill.
+        EXPECT_NE(run.Pixel(584, 272), 0xE795C9u);
+        EXPECT_NE(run.Pixel(645, 330), 0xE795C9u);
+        // The controller receives the preset's LED colour, not the screen colour.
+        run.Click(dlg.applyButton);
+        const auto reports = run.ReceivedAfterStartup();
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0],
+                  MakeReport({0x00, 0x80, 0x0B, 0x02, 0x0F, 0x02, 0x00, 0x03, 0x03, 254, 27, 46}));
+    });
+    run.Run();
+}
+
+TEST(MainWindowPainting, SliderNotificationRepaintsOnlyItsOwnRow) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.MoveAway();
+        run.backend().Pump();
+        RECT dirty{};
+        ASSERT_FALSE(::GetUpdateRect(dlg.m_hWnd, &dirty, FALSE));
+        ::SendMessageW(dlg.m_hWnd, WM_SLIDER_TRACKING, 1600, 10);
+        ::SendMessageW(dlg.m_hWnd, WM_SLIDER_SETTLED, 1546, 10);
+        EXPECT_FALSE(::GetUpdateRect(dlg.m_hWnd, &dirty, FALSE)) << "a foreign ID repaints nothing";
+        ::SendMessageW(dlg.m_hWnd, WM_SLIDER_SETTLED, 1540, 10);
+        ASSERT_TRUE(::GetUpdateRect(dlg.m_hWnd, &dirty, FALSE));
+        EXPECT_EQ(dirty, (RECT{743, 398, 780, 418}));
+        run.backend().Pump();
+    });
+    run.Run();
+}
+
+TEST(MainWindowPainting, DraggingASliderUpdatesItsValueTextOnly) {
+    MainWindowHarness run({.red = 61});
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        // Press at x = 100 of the red slider: the thumb jumps to position 195.
+        RECT slider{};
+        dlg.redSlider.GetWindowRect(&slider);
+        run.backend().Click(POINT{slider.left + 100, slider.top + 6});
+        run.MoveAway();
+        EXPECT_EQ(dlg.redSlider.position, 195);
+        EXPECT_EQ(dlg.colorPreset, 0);
+        EXPECT_TRUE(run.ReceivedAfterStartup().empty());
+        ExpectValueText(run, kRedValueBox, {753, 360}, RGB(255, 0, 0), L"195");
+        EXPECT_EQ(run.Pixel(615, 300), 0x3D45FFu) << "the preview keeps the wheel's colour";
+    });
+    run.Run();
+}
+
+TEST(MainWindowFrame, DragsByItsSurfaceButNotByItsButtons) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        RECT before{};
+        dlg.GetWindowRect(&before);
+        // The white preview square is part of the surface.
+        run.backend().Drag(run.Screen(600, 290), run.Screen(650, 320));
+        RECT after{};
+        dlg.GetWindowRect(&after);
+        EXPECT_EQ(after.left - before.left, 50);
+        EXPECT_EQ(after.top - before.top, 30);
+        EXPECT_EQ(after.right - after.left, 800);
+
+        const POINT from = run.Centre(dlg.effectButtons[0]);
+        run.backend().Drag(from, POINT{from.x + 40, from.y + 40});
+        RECT unmoved{};
+        dlg.GetWindowRect(&unmoved);
+        EXPECT_EQ(unmoved, after);
+        EXPECT_EQ(dlg.effect, 1) << "the drag over a button is that button's click";
+    });
+    run.Run();
+}
+
+TEST(MainWindowFrame, MinimiseButtonIconisesTheWindow) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.Click(dlg.minimizeButton);
+        EXPECT_TRUE(dlg.IsIconic());
+        EXPECT_EQ(::SendMessageW(dlg.m_hWnd, WM_QUERYDRAGICON, 0, 0),
+                  reinterpret_cast<LRESULT>(dlg.hIcon));
+        dlg.ShowWindow(SW_RESTORE);
+        run.backend().Pump();
+        EXPECT_FALSE(dlg.IsIconic());
+        EXPECT_EQ(run.Pixel(615, 300), 0x3D45FFu);
+    });
+    run.Run();
+}
+
+}  // namespace
