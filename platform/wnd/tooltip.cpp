@@ -151,6 +151,7 @@ void Enter(HWND tip, TooltipState& s, int tool) {
 }
 
 void Relay(HWND tip, TooltipState& s, const MSG& msg) {
+    if (!s.active) return;  // an inactive control ignores the mouse
     switch (msg.message) {
         case WM_MOUSEMOVE: {
             const int tool = ToolAt(s, msg.hwnd, msg.pt);
