@@ -1,0 +1,232 @@
+#!/bin/bash
+# End-to-end scenarios: the simulator on a real X server (started by tests/x11/with_x.sh), driven
+# by real pointer and key events from xdotool, checked by the report lines it prints and by
+# screenshots.
+#
+#   tests/x11/with_x.sh tests/e2e/e2e_scenarios.sh SIMULATOR OUTPUT_DIR SCENARIO
+#
+# Exit status 0 passed, 1 failed, 77 skipped (a tool the scenarios need is missing).
+set -u
+
+if [[ $# -ne 3 ]]; then
+    echo "usage: $0 SIMULATOR OUTPUT_DIR SCENARIO" >&2
+    exit 2
+fi
+SIM=$1
+OUT=$2/$3
+scenario=$3
+# shellcheck source=tests/e2e/e2e_lib.sh
+source "$(dirname "$0")/e2e_lib.sh"
+
+for tool in xdotool import convert compare; do
+    command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed" >&2; exit $SKIP; }
+done
+[[ -n "${DISPLAY:-}" ]] || { echo "SKIPPED: no X display" >&2; exit $SKIP; }
+[[ -x "$SIM" ]] || fail "no simulator at $SIM"
+rm -rf "$OUT"
+mkdir -p "$OUT"
+
+# Centres of the controls, in window coordinates.
+effect_at() {  # effect number 1 to 24 -> "x y"
+    local k=$(($1 - 1))
+    echo "$((37 + 63 * (k % 8) + 29)) $((330 + (k / 8 == 0 ? 0 : (k / 8 == 1 ? 62 : 125)) + 29))"
+}
+readonly APPLY="683 498"
+readonly SYNC="142 303"
+readonly VRGB="518 45"
+readonly CLOSE="777 17"
+readonly LED_QTY="537 116"
+readonly LANGUAGE="718 15"
+readonly PRESET_RED="733 287"    # presetButtons[2], preset 2
+readonly PRESET_GREEN="700 316"  # presetButtons[5], preset 5
+
+readonly ARGB_QUERY=00800b010f00000003
+readonly LED_QUERY=00800d0100
+
+# Start-up: the state query, its answer with the controller's colour, the LED count query with
+# the count held so far (0) and its answer.
+scenario_startup() {
+    start_sim --colour 10,20,30 --leds 42
+    wait_lines 4
+    expect_line 1 write $ARGB_QUERY
+    expect_line 2 read 00800b010f000000030a141e
+    expect_line 3 write $LED_QUERY
+    expect_line 4 read 00800d012a
+    screenshot startup
+}
+
+# An effect, a preset and Apply: one ARGB report with the effect's mode and the preset's colour.
+scenario_effect_preset_apply() {
+    start_sim
+    wait_lines 4
+    click_at $(effect_at 1)
+    click_at $PRESET_RED
+    click_at $APPLY
+    wait_lines 5
+    expect_line 5 write 00800b020f07000103ff0000
+    # A second Apply sends the same report again: nothing was consumed.
+    click_at $APPLY
+    wait_lines 6
+    expect_line 6 write 00800b020f07000103ff0000
+}
+
+# The synchronize switch: Apply writes the ARGB report and then the VRGB report.
+scenario_sync_apply() {
+    start_sim
+    wait_lines 4
+    click_at $SYNC
+    click_at $(effect_at 3)
+    click_at $PRESET_GREEN
+    click_at $APPLY
+    wait_lines 6
+    expect_line 5 write 00800b020f0800010300ff00
+    expect_line 6 write 008004020300010300ff00
+    screenshot synchronized
+}
+
+# VRGB with the start effect 8: the warning shows and nothing is written while it is open; Enter
+# closes it. The program then sends no report for effect 8 (device/device_commands.hpp: the user
+# was asked to choose an effect), and a VRGB effect chosen next is sent as such.
+scenario_vrgb_warning() {
+    start_sim
+    wait_lines 4
+    click_at $VRGB
+    click_at $APPLY
+    local box width
+    box=$(wait_other_window 10)
+    read -r _ _ width _ <<<"$(geometry_of "$box")"
+    [[ $width -gt 200 ]] || fail "the second window is ${width} wide: a tooltip, not the warning"
+    screenshot warning
+    expect_line_total 4
+    xdotool key --clearmodifiers Return
+    wait_until 10 no_other_window || fail "Enter did not close the warning"
+    sim_running || fail "the program ended"
+    click_at $(effect_at 5)
+    click_at $APPLY
+    wait_lines 5
+    expect_line 5 write 00800402060005033d45ff
+    expect_line_total 5
+}
+
+# The LED quantity popup: focus its slider with a click, End moves it to 64, the confirm button
+# writes the count and closes the popup.
+scenario_led_popup() {
+    start_sim --leds 30
+    wait_lines 4
+    click_at $LED_QTY
+    local popup px py width height
+    popup=$(wait_other_window 10)
+    read -r px py width height <<<"$(geometry_of "$popup")"
+    [[ $width -eq 340 && $height -eq 195 ]] || fail "the popup is ${width}x${height}, not 340x195"
+    click_at 170 114 "$px" "$py"  # the slider
+    xdotool key --clearmodifiers End
+    screenshot popup_at_end
+    click_at 235 162 "$px" "$py"  # the confirm button
+    wait_lines 5
+    expect_line 5 write 00800d0240
+    wait_until 10 no_other_window || fail "the popup did not close after confirming"
+    expect_line_total 5
+}
+
+# The language switch: the "Apply" caption turns into Chinese, drawn as real glyphs: the caption
+# area changes and holds many white text pixels (a missing font draws nothing or empty boxes).
+scenario_language() {
+    start_sim
+    wait_lines 4
+    point_at 300 20  # the pointer off every control, so no hover look changes the pictures
+    screenshot english
+    local ax=$((WX + 586)) ay=$((WY + 474))
+    local english_white
+    english_white=$(white_pixels "$OUT/english.png" $ax $ay 194 49)
+    click_at $LANGUAGE
+    point_at 300 20
+    caption_changed() {
+        screenshot chinese
+        [[ $(differing_pixels "$OUT/english.png" "$OUT/chinese.png" $ax $ay 194 49) -gt 100 ]]
+    }
+    wait_until 10 caption_changed || fail "the Apply caption did not change after the language switch"
+    local chinese_white
+    chinese_white=$(white_pixels "$OUT/chinese.png" $ax $ay 194 49)
+    echo "white caption pixels: English $english_white, Chinese $chinese_white"
+    [[ $chinese_white -ge 150 ]] || fail "the Chinese caption has only $chinese_white white pixels"
+    # The language label (650, 5, 50 x 18) now names the other language.
+    [[ $(differing_pixels "$OUT/english.png" "$OUT/chinese.png" $((WX + 650)) $((WY + 5)) 50 18) -gt 20 ]] ||
+        fail "the language label did not change"
+}
+
+# Dragging the window by its skin: press on an empty part, move, release; the window follows.
+scenario_drag() {
+    start_sim
+    wait_lines 4
+    local x0=$WX y0=$WY
+    point_at 360 15
+    xdotool mousedown 1
+    local step
+    for step in 1 2 3 4 5; do
+        xdotool mousemove --sync $((x0 + 360 + 20 * step)) $((y0 + 15 + 15 * step))
+    done
+    xdotool mouseup 1
+    moved() {
+        read_position
+        [[ $WX -eq $((x0 + 100)) && $WY -eq $((y0 + 75)) ]]
+    }
+    wait_until 10 moved || fail "the window is at $WX,$WY after a drag by 100,75 from $x0,$y0"
+    screenshot dragged
+    expect_line_total 4
+}
+
+# The tooltip: resting on an effect button, a small window shows near the pointer after its delay.
+scenario_tooltip() {
+    start_sim
+    wait_lines 4
+    point_at 300 20
+    local start=$SECONDS
+    point_at $(effect_at 2)
+    local tip tx ty width height
+    tip=$(wait_other_window 5)
+    read -r tx ty width height <<<"$(geometry_of "$tip")"
+    echo "tooltip ${width}x${height} at $tx,$ty after at most $((SECONDS - start + 1)) s"
+    [[ $width -lt 300 && $height -lt 60 ]] || fail "the tooltip window is ${width}x${height}"
+    local px=$((WX + 129)) py=$((WY + 359))
+    [[ $((tx - px)) -gt -200 && $((tx - px)) -lt 200 && $((ty - py)) -gt -100 && $((ty - py)) -lt 100 ]] ||
+        fail "the tooltip at $tx,$ty is far from the pointer at $px,$py"
+    screenshot tooltip
+    point_at 300 20
+    wait_until 10 no_other_window || fail "the tooltip stayed after the pointer left the button"
+}
+
+# No controller: "Hardware detection failed." shows before the main window and closes with Enter;
+# then the main window comes up, and nothing crosses the link, Apply included.
+scenario_absent() {
+    local box width
+    box=$(start_sim_any_window --absent)
+    read -r _ _ width _ <<<"$(geometry_of "$box")"
+    [[ $width -ne 800 ]] || fail "the main window showed before the message"
+    screenshot no_controller
+    xdotool key --clearmodifiers Return
+    has_main_window() { find_main_window >/dev/null; }
+    wait_until 10 has_main_window || fail "no main window after Enter closed the message"
+    main_window=$(find_main_window)
+    read_position
+    wait_until 10 no_other_window || fail "the message stayed after Enter"
+    click_at $APPLY
+    click_at $CLOSE
+    wait_until 10 eval '! sim_running' || fail "the close button did not end the program"
+    expect_line_total 0
+}
+
+# The close button ends the program with status 0.
+scenario_close() {
+    start_sim
+    wait_lines 4
+    click_at $CLOSE
+    wait_until 10 eval '! sim_running' || fail "the close button did not end the program"
+    local status=0
+    wait "$sim_pid" || status=$?
+    sim_pid=""
+    [[ $status -eq 0 ]] || fail "the program ended with status $status"
+}
+
+declare -F "scenario_$scenario" >/dev/null || { echo "no scenario $scenario" >&2; exit 2; }
+"scenario_$scenario"
+echo "PASSED: $scenario"
