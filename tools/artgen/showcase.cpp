@@ -122,11 +122,19 @@ void DrawMemoryModule(Canvas& c, double left, double top, double bottom, double 
     // Light from the bar spilling down the heat spreader, and a bevelled stripe across it.
     FillFaded(c, board, Solid(HueColor(hue)),
               [=](double, double y) { return 0.4 * std::max(0.0, 1 - (y - top - 12) / 50); });
-    Fill(c, [=](double x, double y) {
-        return std::max(SdSegment(x, y, {left - 4, top + 70}, {right + 4, top + 52}, 1.2), board(x, y));
-    }, Rgb{90, 116, 144}, 0.7);
-    Fill(c, [=](double x, double y) { return SdRoundRect(x, y, left + 5, top + 80, right - 5, top + 84, 1); },
-         HueColor(hue), 0.6);
+    Fill(
+        c,
+        [=](double x, double y) {
+            return std::max(SdSegment(x, y, {left - 4, top + 70}, {right + 4, top + 52}, 1.2),
+                            board(x, y));
+        },
+        Rgb{90, 116, 144}, 0.7);
+    Fill(
+        c,
+        [=](double x, double y) {
+            return SdRoundRect(x, y, left + 5, top + 80, right - 5, top + 84, 1);
+        },
+        HueColor(hue), 0.6);
     const auto bar = [=](double x, double y) {
         return SdRoundRect(x, y, left + 1, top, right - 1, top + 12, 3);
     };
