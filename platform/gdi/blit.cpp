@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <span>
 #include <vector>
 
 #include "platform/gdi/draw_target.hpp"
@@ -68,46 +69,67 @@ void WriteRun(std::uint32_t* out, const std::uint32_t* in, int n, DWORD rop) {
     for (int i = 0; i < n; ++i) out[i] = Apply(rop, out[i], in[i]) & 0x00FFFFFFu;
 }
 
-// Weights of the source samples that make one destination sample.
+// Weights of the source samples that make each destination sample, kept in one flat list.
 struct Tap {
     int index;
     float weight;
 };
-using Taps = std::vector<std::vector<Tap>>;
+struct Taps {
+    std::vector<std::size_t> first{0};  // taps of sample i: [first[i], first[i + 1])
+    std::vector<Tap> list;
+    int lowest = 0;  // the range of source indices used
+    int highest = 0;
 
-// Averages the covered source pixels when shrinking, interpolates linearly when enlarging.
+    void add(int index, float weight) {
+        if (list.empty()) {
+            lowest = index;
+            highest = index;
+        }
+        lowest = std::min(lowest, index);
+        highest = std::max(highest, index);
+        list.push_back({index, weight});
+    }
+    void next() { first.push_back(list.size()); }
+    std::span<const Tap> of(int i) const {
+        const auto k = static_cast<std::size_t>(i);
+        return {list.data() + first[k], list.data() + first[k + 1]};
+    }
+};
+
+// Averages the covered source pixels when shrinking, interpolates linearly when enlarging;
+// source indices are clamped to the source's own pixels.
 Taps HalftoneTaps(int dstLen, int srcStart, int srcLen, int srcLimit) {
-    Taps taps(static_cast<std::size_t>(dstLen));
+    Taps taps;
     const double scale = static_cast<double>(srcLen) / dstLen;
     auto clampIndex = [&](int i) { return std::clamp(srcStart + i, 0, srcLimit - 1); };
     for (int i = 0; i < dstLen; ++i) {
-        auto& t = taps[static_cast<std::size_t>(i)];
         if (srcLen > dstLen) {
             const double a = i * scale;
             const double b = (i + 1) * scale;
             for (int k = static_cast<int>(std::floor(a)); k < static_cast<int>(std::ceil(b)); ++k) {
                 const double cover = std::min<double>(b, k + 1) - std::max<double>(a, k);
-                if (cover > 0) t.push_back({clampIndex(k), static_cast<float>(cover / scale)});
+                if (cover > 0) taps.add(clampIndex(k), static_cast<float>(cover / scale));
             }
         } else {
             const double c = (i + 0.5) * scale - 0.5;
             const int k = static_cast<int>(std::floor(c));
             const float f = static_cast<float>(c - k);
-            t.push_back({clampIndex(std::max(k, 0)), 1.0f - f});
-            t.push_back({clampIndex(std::min(k + 1, srcLen - 1)), f});
+            taps.add(clampIndex(std::max(k, 0)), 1.0f - f);
+            taps.add(clampIndex(std::min(k + 1, srcLen - 1)), f);
         }
+        taps.next();
     }
     return taps;
 }
 
 // Picks the source pixel under each destination pixel's centre.
 Taps NearestTaps(int dstLen, int srcStart, int srcLen, int srcLimit) {
-    Taps taps(static_cast<std::size_t>(dstLen));
+    Taps taps;
     for (int i = 0; i < dstLen; ++i) {
         const int k =
             static_cast<int>((static_cast<std::int64_t>(2 * i + 1) * srcLen) / (2 * dstLen));
-        taps[static_cast<std::size_t>(i)].push_back(
-            {std::clamp(srcStart + k, 0, srcLimit - 1), 1.0f});
+        taps.add(std::clamp(srcStart + k, 0, srcLimit - 1), 1.0f);
+        taps.next();
     }
     return taps;
 }
@@ -126,55 +148,53 @@ std::vector<std::uint32_t> Resample(const Surface& src, int sx, int sy, int sw, 
     std::vector<std::uint32_t> out(static_cast<std::size_t>(w) * h);
     if (!halftone) {
         for (int j = 0; j < h; ++j) {
-            const std::uint32_t* row = src.row(ys[static_cast<std::size_t>(j)][0].index);
+            const std::uint32_t* row = src.row(ys.of(j)[0].index);
             for (int i = 0; i < w; ++i) {
-                out[static_cast<std::size_t>(j) * w + i] =
-                    convert(row[xs[static_cast<std::size_t>(i)][0].index]);
+                out[static_cast<std::size_t>(j) * w + i] = convert(row[xs.of(i)[0].index]);
             }
         }
         return out;
     }
-    // Horizontal pass over every source row the vertical taps need, then the vertical pass.
-    const int rowLo = ys.front().front().index;
-    const int rowHi = ys.back().back().index;
-    int lo = rowLo;
-    int hi = rowHi;
-    for (const auto& t : ys) {
-        for (const Tap& tap : t) {
-            lo = std::min(lo, tap.index);
-            hi = std::max(hi, tap.index);
-        }
-    }
-    const int rows = hi - lo + 1;
+    // Each source row the vertical taps use is converted once into channel values, then
+    // filtered horizontally; the vertical pass combines those rows.
+    const int cols = xs.highest - xs.lowest + 1;
+    const int rows = ys.highest - ys.lowest + 1;
+    std::vector<float> line(static_cast<std::size_t>(cols) * 3);
     std::vector<float> mid(static_cast<std::size_t>(rows) * w * 3);
     for (int r = 0; r < rows; ++r) {
-        const std::uint32_t* row = src.row(lo + r);
+        const std::uint32_t* row = src.row(ys.lowest + r) + xs.lowest;
+        for (int c = 0; c < cols; ++c) {
+            const std::uint32_t p = convert(row[c]);
+            line[static_cast<std::size_t>(c) * 3] = static_cast<float>((p >> 16) & 0xFF);
+            line[static_cast<std::size_t>(c) * 3 + 1] = static_cast<float>((p >> 8) & 0xFF);
+            line[static_cast<std::size_t>(c) * 3 + 2] = static_cast<float>(p & 0xFF);
+        }
         float* m = &mid[static_cast<std::size_t>(r) * w * 3];
-        for (int i = 0; i < w; ++i) {
+        for (int i = 0; i < w; ++i, m += 3) {
             float acc[3] = {0, 0, 0};
-            for (const Tap& tap : xs[static_cast<std::size_t>(i)]) {
-                const std::uint32_t p = convert(row[tap.index]);
-                acc[0] += tap.weight * static_cast<float>((p >> 16) & 0xFF);
-                acc[1] += tap.weight * static_cast<float>((p >> 8) & 0xFF);
-                acc[2] += tap.weight * static_cast<float>(p & 0xFF);
+            for (const Tap& tap : xs.of(i)) {
+                const float* v = &line[static_cast<std::size_t>(tap.index - xs.lowest) * 3];
+                acc[0] += tap.weight * v[0];
+                acc[1] += tap.weight * v[1];
+                acc[2] += tap.weight * v[2];
             }
-            m[i * 3] = acc[0];
-            m[i * 3 + 1] = acc[1];
-            m[i * 3 + 2] = acc[2];
+            m[0] = acc[0];
+            m[1] = acc[1];
+            m[2] = acc[2];
         }
     }
+    std::vector<float> acc(static_cast<std::size_t>(w) * 3);
     for (int j = 0; j < h; ++j) {
+        std::fill(acc.begin(), acc.end(), 0.0f);
+        for (const Tap& tap : ys.of(j)) {
+            const float* m = &mid[static_cast<std::size_t>(tap.index - ys.lowest) * w * 3];
+            for (std::size_t k = 0; k < acc.size(); ++k) acc[k] += tap.weight * m[k];
+        }
+        std::uint32_t* o = &out[static_cast<std::size_t>(j) * w];
         for (int i = 0; i < w; ++i) {
-            float acc[3] = {0, 0, 0};
-            for (const Tap& tap : ys[static_cast<std::size_t>(j)]) {
-                const float* m = &mid[(static_cast<std::size_t>(tap.index - lo) * w + i) * 3];
-                acc[0] += tap.weight * m[0];
-                acc[1] += tap.weight * m[1];
-                acc[2] += tap.weight * m[2];
-            }
-            out[static_cast<std::size_t>(j) * w + i] =
-                (static_cast<std::uint32_t>(Channel(acc[0])) << 16) |
-                (static_cast<std::uint32_t>(Channel(acc[1])) << 8) | Channel(acc[2]);
+            const float* a = &acc[static_cast<std::size_t>(i) * 3];
+            o[i] = (static_cast<std::uint32_t>(Channel(a[0])) << 16) |
+                   (static_cast<std::uint32_t>(Channel(a[1])) << 8) | Channel(a[2]);
         }
     }
     return out;

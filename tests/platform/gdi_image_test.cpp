@@ -9,6 +9,7 @@
 #include "platform/gdi/icon.hpp"
 #include "platform/gdi/png.hpp"
 #include "platform/gdi/resources.hpp"
+#include "platform/res/resource_table.hpp"
 #include "platform/wnd/wnd.hpp"
 
 namespace {
@@ -213,6 +214,23 @@ TEST_F(GdiResources, LoadBitmapGivesAFreshBitmapPerCall) {
     EXPECT_EQ(LoadBitmapW(nullptr, 228), nullptr);
     for (HBITMAP h : {a, b, c}) EXPECT_TRUE(DeleteObject(h));
     EXPECT_EQ(GdiLiveObjectCount(), start);
+}
+
+// Every picture built into the program decodes, and the icon is the 32 x 32 one.
+TEST_F(GdiResources, EveryEmbeddedPictureDecodes) {
+    for (const EmbeddedResource& r : EmbeddedBitmaps()) {
+        HBITMAP b = LoadBitmapW(AfxGetResourceHandle(), r.id);
+        EXPECT_NE(b, nullptr) << "bitmap " << r.id;
+        DeleteObject(b);
+    }
+    for (const EmbeddedResource& r : EmbeddedIcons()) {
+        const auto image = DecodeBmp({r.data, r.size});
+        ASSERT_TRUE(image.has_value()) << "icon " << r.id;
+        if (r.id == 128) {
+            EXPECT_EQ(image->width(), 32);
+            EXPECT_EQ(image->height(), 32);
+        }
+    }
 }
 
 TEST_F(GdiResources, EmbeddedIconIsDrawnWithoutItsMagentaPixels) {
