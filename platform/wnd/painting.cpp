@@ -55,11 +55,16 @@ void InvalidateClient(HWND hwnd, const Region& area, bool erase) {
     if (clipped.empty()) return;
     w->updateRegion = w->updateRegion.united(clipped);
     if (erase) w->eraseRequested = true;
-    if ((w->style & WS_CLIPCHILDREN) != 0) return;
+    if ((w->style & WS_CLIPCHILDREN) != 0 || w->children.empty()) return;
     // Without WS_CLIPCHILDREN the parent's painting covers its children, so they paint again.
+    const RECT box = clipped.bounds();
+    const bool rectangle = IsRectangle(clipped);
     for (WindowObject* child : w->children) {
         if (!child->visible) continue;
-        Region under = clipped.intersected(ShapeInParentClient(*child));
+        const RECT overlap = IntersectRects(box, child->rect);
+        if (overlap.left >= overlap.right) continue;
+        Region under = ShapeInParentClient(*child).intersected(rectangle ? Region::FromRect(overlap)
+                                                                         : clipped);
         if (under.empty()) continue;
         under.offset(-child->rect.left, -child->rect.top);
         InvalidateClient(child, under, erase);

@@ -85,28 +85,51 @@ Region ShapeInSurface(HWND hwnd) {
     return shape;
 }
 
-Region ClientInSurface(HWND hwnd) {
-    RECT c = ClientRectOf(*hwnd);
-    const POINT o = ClientOriginInSurface(hwnd);
-    c = RECT{c.left + o.x, c.top + o.y, c.right + o.x, c.bottom + o.y};
-    return Region::FromRect(c).intersected(ShapeInSurface(hwnd));
-}
-
 bool IsShown(const WindowObject& w) {
     return w.visible && !w.minimised;
 }
 
 }  // namespace
 
+RECT IntersectRects(const RECT& a, const RECT& b) {
+    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+           std::min(a.bottom, b.bottom)};
+    if (r.left >= r.right || r.top >= r.bottom) r = RECT{};
+    return r;
+}
+
+bool IsRectangle(const Region& region) {
+    const RECT b = region.bounds();
+    const auto& spans = region.spans();
+    if (spans.size() != static_cast<std::size_t>(b.bottom - b.top)) return false;
+    return std::all_of(spans.begin(), spans.end(),
+                       [&](const Region::Span& s) { return s.x0 == b.left && s.x1 == b.right; });
+}
+
 Region VisibleClientRegion(HWND hwnd) {
     WindowObject* w = Find(hwnd);
     if (w == nullptr || !platform::IsShownOnScreen(hwnd)) return Region{};
-    Region r = ClientInSurface(hwnd);
+    // Rectangles first (the window's and its ancestors' client areas), then the window regions
+    // of the chain, so that the region operations work on the small area that is left.
+    const auto clientInSurface = [](HWND h) {
+        RECT c = ClientRectOf(*h);
+        const POINT o = ClientOriginInSurface(h);
+        return RECT{c.left + o.x, c.top + o.y, c.right + o.x, c.bottom + o.y};
+    };
+    RECT box = clientInSurface(hwnd);
     for (WindowObject* c = w; c->isChild() && c->parent != nullptr; c = c->parent) {
-        WindowObject* p = c->parent;
-        r = r.intersected(ClientInSurface(p));
-        if ((c->style & WS_CLIPSIBLINGS) != 0) {
-            for (WindowObject* sibling : p->children) {
+        box = IntersectRects(box, clientInSurface(c->parent));
+    }
+    Region r = Region::FromRect(box);
+    for (WindowObject* c = w; c != nullptr && !r.empty(); c = c->isChild() ? c->parent : nullptr) {
+        if (c->region) {
+            Region shape = *c->region;
+            const POINT o = WindowOriginInSurface(c);
+            shape.offset(o.x, o.y);
+            r = r.intersected(shape);
+        }
+        if (c->isChild() && c->parent != nullptr && (c->style & WS_CLIPSIBLINGS) != 0) {
+            for (WindowObject* sibling : c->parent->children) {
                 if (sibling == c) break;  // only those above
                 if (sibling->visible) r = r.subtracted(ShapeInSurface(sibling));
             }

@@ -87,6 +87,8 @@ RECT ClientRectOf(const WindowObject& w);  // (0, 0, width, height) of the clien
 // areas and regions, siblings above it with WS_CLIPSIBLINGS, and children with WS_CLIPCHILDREN).
 Region VisibleClientRegion(HWND hwnd);
 Region ShapeInParentClient(const WindowObject& child);  // rectangle cut by the region
+RECT IntersectRects(const RECT& a, const RECT& b);      // empty: all zero
+bool IsRectangle(const Region& region);
 
 // Painting.
 void InvalidateClient(HWND hwnd, const Region& clientArea, bool erase);
