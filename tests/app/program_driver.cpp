@@ -1,0 +1,151 @@
+#include "tests/app/program_driver.hpp"
+
+#include <gtest/gtest.h>
+
+#include "platform/gdi/afxgdi.hpp"
+#include "platform/hid/emulated_system_bus.hpp"
+#include "platform/wnd/window_tree.hpp"
+
+namespace shelltest {
+
+platform::HeadlessBackend& Headless() {
+    return platform::HeadlessBackend::Instance();
+}
+
+hid::EmulatedBus& Bus() {
+    return hid::EmulatedSystemBus();
+}
+
+void ResetProgram(const ControllerStart& start) {
+    Headless().Reset();
+    syncAll = false;
+    hid::EmulatedBus& bus = Bus();
+    bus.clear();
+    bus.addKeyboard();
+    bus.addMouse();
+    bus.addController();
+    hid::EmulatedController& controller = bus.controller();
+    controller.clearReceived();
+    controller.setPresent(start.present);
+    controller.setAnswerStyle(hid::AnswerStyle::Normal);
+    controller.state() = hid::EmulatedControllerState{};
+    controller.state().ledCount = static_cast<std::uint8_t>(start.ledCount);
+    controller.state().argb.red = start.red;
+    controller.state().argb.green = start.green;
+    controller.state().argb.blue = start.blue;
+}
+
+std::vector<DeviceReport> ReceivedReports() {
+    std::vector<DeviceReport> reports;
+    for (const auto& report : Bus().controller().received()) {
+        DeviceReport copy{};
+        std::copy(report.begin(), report.end(), copy.begin());
+        reports.push_back(copy);
+    }
+    return reports;
+}
+
+void Step(std::function<void()> step) {
+    Headless().AddStep(std::move(step));
+}
+
+BOOL RunProgram() {
+    CVespaneRezuVovAdodizozaviApp app;
+    const BOOL result = app.InitInstance();
+    EXPECT_EQ(Headless().StepsLeft(), 0U) << "the program ended before its script did";
+    return result;
+}
+
+CVespaneRezuVovAdodizozaviDlg* MainWindow() {
+    return dynamic_cast<CVespaneRezuVovAdodizozaviDlg*>(AfxGetMainWnd());
+}
+
+CNumDlg* Popup() {
+    for (HWND top : platform::TopLevelWindows()) {
+        if (auto* popup = dynamic_cast<CNumDlg*>(CWnd::FromHandle(top))) {
+            return popup;
+        }
+    }
+    return nullptr;
+}
+
+HWND FindTopLevel(const std::wstring& caption) {
+    for (HWND top : platform::TopLevelWindows()) {
+        if (platform::WindowCaption(top) == caption) {
+            return top;
+        }
+    }
+    return nullptr;
+}
+
+POINT OnWindow(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    return point;
+}
+
+POINT CentreOf(const CWnd& control) {
+    const RECT rect = platform::WindowScreenRect(control.GetSafeHwnd());
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+void ClickClose() {
+    Headless().Click(CentreOf(MainWindow()->closeButton));
+}
+
+void ClickLedQuantity() {
+    Headless().Click(CentreOf(MainWindow()->ledQtyButton));
+}
+
+void ClickLanguage() {
+    Headless().Click(CentreOf(MainWindow()->languageButton));
+}
+
+std::uint32_t PixelOf(HWND window, int x, int y) {
+    const Surface* surface = Headless().WindowPixels(window);
+    return surface != nullptr && surface->contains(x, y) ? surface->at(x, y) : 0xFFFFFFFFu;
+}
+
+namespace {
+
+Picture PictureOf(HBITMAP bitmap) {
+    Picture picture;
+    BITMAP info;
+    if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) {
+        return picture;
+    }
+    picture.width = info.bmWidth;
+    picture.height = info.bmHeight;
+    std::vector<std::uint8_t> bits(static_cast<std::size_t>(info.bmWidth) * info.bmHeight * 4);
+    GetBitmapBits(bitmap, static_cast<LONG>(bits.size()), bits.data());
+    picture.pixels.resize(bits.size() / 4);
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+        picture.pixels[i] = static_cast<std::uint32_t>(bits[i * 4]) |
+                            (static_cast<std::uint32_t>(bits[i * 4 + 1]) << 8) |
+                            (static_cast<std::uint32_t>(bits[i * 4 + 2]) << 16);
+    }
+    return picture;
+}
+
+}  // namespace
+
+Picture LoadPicture(UINT resourceId) {
+    CBitmap bitmap;
+    bitmap.LoadBitmapW(resourceId);
+    return PictureOf(bitmap);
+}
+
+Picture PictureWithNumber(UINT resourceId, int number, POINT at) {
+    CBitmap bitmap;
+    bitmap.LoadBitmapW(resourceId);
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = dc.SelectObject(&bitmap);
+    dc.SetBkMode(TRANSPARENT);
+    const std::wstring text = std::to_wstring(number);
+    dc.TextOutW(at.x, at.y, text.c_str(), static_cast<int>(text.size()));
+    dc.SelectObject(previous);
+    return PictureOf(bitmap);
+}
+
+}  // namespace shelltest
