@@ -25,9 +25,8 @@ bool IsOwnedBy(HWND window, HWND owner) {
     return false;
 }
 
-}  // namespace
-
-SdlVideo::SdlVideo() {
+// The hints SDL reads when its video opens (SDL_Quit forgets them).
+void SetHints() {
     // A software window surface keeps the X window SDL created, and with it the window's shape;
     // an OpenGL-backed one would replace it.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -36,8 +35,46 @@ SdlVideo::SdlVideo() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     // Leave the desktop's compositor running while the program is open.
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        throw DisplayUnavailable(SDL_GetError());
+}
+
+// Opens SDL's video on the desktop session: X11 where DISPLAY names a server, else Wayland. Never
+// SDL's invisible fallbacks (offscreen, dummy), which it picks when nothing else opens.
+void OpenDesktopDriver() {
+    struct Desktop {
+        const char* driver;
+        const char* variable;
+    };
+    std::string reasons;
+    for (const Desktop desktop :
+         {Desktop{"x11", "DISPLAY"}, Desktop{"wayland", "WAYLAND_DISPLAY"}}) {
+        const char* name = std::getenv(desktop.variable);
+        if (name == nullptr) {
+            continue;
+        }
+        SetHints();
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, desktop.driver);
+        if (SDL_Init(SDL_INIT_VIDEO) == 0) {
+            return;
+        }
+        reasons += std::string(reasons.empty() ? "" : "; ") + desktop.driver + " on \"" + name +
+                   "\": " + SDL_GetError();
+        SDL_Quit();
+    }
+    throw DisplayUnavailable(reasons.empty() ? "neither DISPLAY nor WAYLAND_DISPLAY is set"
+                                             : reasons);
+}
+
+}  // namespace
+
+SdlVideo::SdlVideo() {
+    SetHints();
+    if (std::getenv("SDL_VIDEODRIVER") != nullptr) {
+        // The user chose SDL's video driver.
+        if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+            throw DisplayUnavailable(SDL_GetError());
+        }
+    } else {
+        OpenDesktopDriver();
     }
     // Keys arrive as key events; no input method is needed.
     SDL_StopTextInput();

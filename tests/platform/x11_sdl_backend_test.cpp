@@ -1,0 +1,126 @@
+// Parts of the desktop backend that need no display: the window shape as X SHAPE bands and the
+// key translation.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+#include "platform/backend/sdl/key_map.hpp"
+#include "platform/backend/sdl/shape_bands.hpp"
+#include "platform/wnd/messages.hpp"
+
+namespace {
+
+using platform::sdl::ShapeBands;
+using platform::sdl::ShapeRect;
+
+// Whether the pixel lies in one of the rectangles.
+bool Covers(const std::vector<ShapeRect>& bands, int x, int y) {
+    for (const ShapeRect& r : bands) {
+        if (x >= r.x && x < r.x + r.width && y >= r.y && y < r.y + r.height) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(ShapeBands, RectangleIsOneBand) {
+    const Region shape = Region::FromRect(RECT{0, 0, 40, 30});
+    EXPECT_EQ(ShapeBands(shape, 40, 30), (std::vector<ShapeRect>{{0, 0, 40, 30}}));
+}
+
+TEST(ShapeBands, EmptyShapeHidesEveryPixel) {
+    EXPECT_TRUE(ShapeBands(Region(), 40, 30).empty());
+}
+
+TEST(ShapeBands, RowsWithTheSameSpansMerge) {
+    // A frame: full rows at top and bottom, two side pieces in between.
+    const Region outer = Region::FromRect(RECT{0, 0, 10, 10});
+    const Region shape = outer.subtracted(Region::FromRect(RECT{3, 3, 7, 7}));
+    EXPECT_EQ(ShapeBands(shape, 10, 10),
+              (std::vector<ShapeRect>{{0, 0, 10, 3}, {0, 3, 3, 4}, {7, 3, 3, 4}, {0, 7, 10, 3}}));
+}
+
+TEST(ShapeBands, SameSpansApartDoNotMerge) {
+    // Two bars with an empty row between them stay two bands.
+    const Region shape =
+        Region::FromRect(RECT{0, 0, 8, 2}).united(Region::FromRect(RECT{0, 3, 8, 5}));
+    EXPECT_EQ(ShapeBands(shape, 8, 5), (std::vector<ShapeRect>{{0, 0, 8, 2}, {0, 3, 8, 2}}));
+}
+
+TEST(ShapeBands, ClippedToTheWindow) {
+    const Region shape = Region::FromRect(RECT{-5, -5, 50, 50});
+    EXPECT_EQ(ShapeBands(shape, 20, 10), (std::vector<ShapeRect>{{0, 0, 20, 10}}));
+    EXPECT_TRUE(ShapeBands(Region::FromRect(RECT{30, 0, 40, 10}), 20, 10).empty());
+}
+
+TEST(ShapeBands, CoverExactlyTheShapesPixels) {
+    // A cut corner and rounded corners, as the program's windows have.
+    const std::array<POINT, 5> outline{{{0, 0}, {52, 0}, {64, 12}, {64, 40}, {0, 40}}};
+    const Region shape =
+        Region::FromPolygon(outline).intersected(Region::FromRoundRect(RECT{0, 0, 65, 41}, 16, 16));
+    const std::vector<ShapeRect> bands = ShapeBands(shape, 64, 40);
+    int covered = 0;
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            ASSERT_EQ(Covers(bands, x, y), shape.contains(x, y)) << x << "," << y;
+            covered += shape.contains(x, y) ? 1 : 0;
+        }
+    }
+    // Bands do not overlap: their areas add up to the shape's pixel count.
+    int area = 0;
+    for (const ShapeRect& r : bands) {
+        area += r.width * r.height;
+    }
+    EXPECT_EQ(area, covered);
+    EXPECT_LT(bands.size(), 40u * 2);  // merged, not one rectangle per row and span
+}
+
+TEST(KeyMap, KeysTheProgramUses) {
+    using platform::sdl::VirtualKeyFromSdl;
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_LEFT), VK_LEFT);
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_RIGHT), VK_RIGHT);
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_UP), VK_UP);
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_DOWN), VK_DOWN);
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_HOME), VK_HOME);
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_END), VK_END);
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_PAGEUP), VK_PRIOR);
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_PAGEDOWN), VK_NEXT);
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_TAB), VK_TAB);
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_RETURN), VK_RETURN);
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_KP_ENTER), VK_RETURN);
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_ESCAPE), VK_ESCAPE);
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_SPACE), VK_SPACE);
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_F1), VK_F1);
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_RSHIFT), VK_SHIFT);
+}
+
+TEST(KeyMap, LettersAndDigitsAreTheirUpperCaseCodes) {
+    using platform::sdl::VirtualKeyFromSdl;
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_a), 'A');
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_z), 'Z');
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_0), '0');
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_9), '9');
+}
+
+TEST(KeyMap, UnusedKeysGiveNothing) {
+    using platform::sdl::VirtualKeyFromSdl;
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_F13), 0);
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_CAPSLOCK), 0);
+    EXPECT_EQ(VirtualKeyFromSdl(SDLK_UNKNOWN), 0);
+}
+
+TEST(KeyMap, EveryKeyRoundTrips) {
+    // GetKeyState asks for the SDL key of a virtual key: it must come back to the same one.
+    using platform::sdl::SdlKeyFromVirtualKey;
+    using platform::sdl::VirtualKeyFromSdl;
+    for (const int key :
+         {VK_LEFT,    VK_RIGHT,  VK_UP,     VK_DOWN,  VK_HOME,  VK_END,  VK_PRIOR, VK_NEXT,
+          VK_TAB,     VK_RETURN, VK_ESCAPE, VK_SPACE, VK_BACK,  VK_F1,   VK_F4,    VK_SHIFT,
+          VK_CONTROL, VK_MENU,   int{'A'},  int{'Q'}, int{'0'}, int{'7'}}) {
+        EXPECT_EQ(VirtualKeyFromSdl(SdlKeyFromVirtualKey(key)), key) << key;
+    }
+    EXPECT_EQ(SdlKeyFromVirtualKey(0x7C), SDLK_UNKNOWN);  // F13: not used
+}
+
+}  // namespace
