@@ -96,13 +96,26 @@ struct Taps {
     }
 };
 
+// One direction of a stretch: dstLen destination samples over srcLen source samples from
+// srcStart (srcLimit samples exist), of which only [from, to) are computed.
+struct Axis {
+    int dstLen;
+    int srcStart;
+    int srcLen;
+    int srcLimit;
+    int from;
+    int to;
+};
+
 // Averages the covered source pixels when shrinking, interpolates linearly when enlarging;
-// source indices are clamped to the source's own pixels.
-Taps HalftoneTaps(int dstLen, int srcStart, int srcLen, int srcLimit) {
+// source indices are clamped to the source's own pixels. Taps are numbered from axis.from.
+Taps HalftoneTaps(const Axis& axis) {
     Taps taps;
+    const int dstLen = axis.dstLen;
+    const int srcLen = axis.srcLen;
     const double scale = static_cast<double>(srcLen) / dstLen;
-    auto clampIndex = [&](int i) { return std::clamp(srcStart + i, 0, srcLimit - 1); };
-    for (int i = 0; i < dstLen; ++i) {
+    auto clampIndex = [&](int i) { return std::clamp(axis.srcStart + i, 0, axis.srcLimit - 1); };
+    for (int i = axis.from; i < axis.to; ++i) {
         if (srcLen > dstLen) {
             const double a = i * scale;
             const double b = (i + 1) * scale;
@@ -123,12 +136,12 @@ Taps HalftoneTaps(int dstLen, int srcStart, int srcLen, int srcLimit) {
 }
 
 // Picks the source pixel under each destination pixel's centre.
-Taps NearestTaps(int dstLen, int srcStart, int srcLen, int srcLimit) {
+Taps NearestTaps(const Axis& axis) {
     Taps taps;
-    for (int i = 0; i < dstLen; ++i) {
-        const int k =
-            static_cast<int>((static_cast<std::int64_t>(2 * i + 1) * srcLen) / (2 * dstLen));
-        taps.add(std::clamp(srcStart + k, 0, srcLimit - 1), 1.0f);
+    for (int i = axis.from; i < axis.to; ++i) {
+        const auto k = static_cast<int>((static_cast<std::int64_t>(2 * i + 1) * axis.srcLen) /
+                                        (2 * static_cast<std::int64_t>(axis.dstLen)));
+        taps.add(std::clamp(axis.srcStart + k, 0, axis.srcLimit - 1), 1.0f);
         taps.next();
     }
     return taps;
@@ -138,13 +151,14 @@ std::uint8_t Channel(float v) {
     return static_cast<std::uint8_t>(std::clamp(v + 0.5f, 0.0f, 255.0f));
 }
 
-// Resamples a source rectangle into a w x h block, converting source pixels first.
-std::vector<std::uint32_t> Resample(const Surface& src, int sx, int sy, int sw, int sh, int w,
-                                    int h, bool halftone, const Conversion& convert) {
-    const Taps xs =
-        halftone ? HalftoneTaps(w, sx, sw, src.width()) : NearestTaps(w, sx, sw, src.width());
-    const Taps ys =
-        halftone ? HalftoneTaps(h, sy, sh, src.height()) : NearestTaps(h, sy, sh, src.height());
+// Resamples the computed part of a stretch into a block of (x.to - x.from) x (y.to - y.from)
+// pixels, converting source pixels first.
+std::vector<std::uint32_t> Resample(const Surface& src, const Axis& x, const Axis& y, bool halftone,
+                                    const Conversion& convert) {
+    const Taps xs = halftone ? HalftoneTaps(x) : NearestTaps(x);
+    const Taps ys = halftone ? HalftoneTaps(y) : NearestTaps(y);
+    const int w = x.to - x.from;
+    const int h = y.to - y.from;
     std::vector<std::uint32_t> out(static_cast<std::size_t>(w) * h);
     if (!halftone) {
         for (int j = 0; j < h; ++j) {
@@ -259,19 +273,29 @@ BOOL StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int sx, i
     if (!KnownRop(rop) || !d.valid() || !s.valid()) return FALSE;
     if (width <= 0 || height <= 0 || sw <= 0 || sh <= 0) return FALSE;  // mirroring is not provided
 
+    // Only the part of the destination on the surface is computed.
+    const RECT r{x + d.dx, y + d.dy, x + d.dx + width, y + d.dy + height};
+    const RECT visible{std::max<LONG>(r.left, 0), std::max<LONG>(r.top, 0),
+                       std::min<LONG>(r.right, d.surface->width()),
+                       std::min<LONG>(r.bottom, d.surface->height())};
+    if (visible.left >= visible.right || visible.top >= visible.bottom) return TRUE;
+    const Axis xAxis{
+        width, sx + s.dx, sw, s.surface->width(), visible.left - r.left, visible.right - r.left};
+    const Axis yAxis{
+        height, sy + s.dy, sh, s.surface->height(), visible.top - r.top, visible.bottom - r.top};
+
     const bool halftone = dst->stretchMode == HALFTONE;
     const Conversion toColor =
         s.monochrome && !d.monochrome ? ConversionFor(dst, d, src, s) : Conversion{};
-    std::vector<std::uint32_t> block =
-        Resample(*s.surface, sx + s.dx, sy + s.dy, sw, sh, width, height, halftone, toColor);
+    std::vector<std::uint32_t> block = Resample(*s.surface, xAxis, yAxis, halftone, toColor);
     if (!s.monochrome && d.monochrome) {
         const Conversion toMono = ConversionFor(dst, d, src, s);
         for (std::uint32_t& p : block) p = toMono(p);
     }
-    const RECT r{x + d.dx, y + d.dy, x + d.dx + width, y + d.dy + height};
-    d.forEachSpan(r, [&](int row, int x0, int x1) {
+    const int blockWidth = visible.right - visible.left;
+    d.forEachSpan(visible, [&](int row, int x0, int x1) {
         const std::uint32_t* in =
-            &block[static_cast<std::size_t>(row - r.top) * width + (x0 - r.left)];
+            &block[static_cast<std::size_t>(row - visible.top) * blockWidth + (x0 - visible.left)];
         WriteRun(d.surface->row(row) + x0, in, x1 - x0, rop);
     });
     return TRUE;

@@ -12,7 +12,18 @@ int MonoRowBytes(int width) {
     return ((width + 15) / 16) * 2;
 }
 
+// The largest bitmap made: 32767 pixels a side and 64 M pixels (256 MB) in all; larger
+// requests fail as on the platform instead of exhausting memory.
+constexpr int kMaxSide = 32767;
+constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
+
+bool SizeAllowed(int width, int height) {
+    return width <= kMaxSide && height <= kMaxSide &&
+           static_cast<std::int64_t>(width) * height <= kMaxPixels;
+}
+
 HBITMAP NewBitmap(int width, int height, bool monochrome) {
+    if (!SizeAllowed(width, height)) return nullptr;
     auto bitmap = std::make_unique<BitmapObject>();
     bitmap->surface = Surface(width, height, 0);
     bitmap->monochrome = monochrome;
@@ -35,7 +46,7 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, cons
     if (width <= 0 || height <= 0 || planes != 1) return nullptr;
     if (bitsPerPixel != 1 && bitsPerPixel != 24 && bitsPerPixel != 32) return nullptr;
     HBITMAP bitmap = NewBitmap(width, height, bitsPerPixel == 1);
-    if (bits == nullptr) return bitmap;
+    if (bitmap == nullptr || bits == nullptr) return bitmap;
     const auto* src = static_cast<const std::uint8_t*>(bits);
     Surface& s = bitmap->surface;
     if (bitsPerPixel == 1) {

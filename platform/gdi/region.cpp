@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -78,14 +79,18 @@ std::int64_t CeilDiv(std::int64_t n, std::int64_t d) {
     return -FloorDiv(-n, d);
 }
 
+int Limit(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, -Region::kLimit, Region::kLimit));
+}
+
 }  // namespace
 
 Region Region::FromRect(const RECT& r) {
     Region region;
-    const int left = std::min(r.left, r.right);
-    const int right = std::max(r.left, r.right);
-    const int top = std::min(r.top, r.bottom);
-    const int bottom = std::max(r.top, r.bottom);
+    const int left = Limit(std::min(r.left, r.right));
+    const int right = Limit(std::max(r.left, r.right));
+    const int top = Limit(std::min(r.top, r.bottom));
+    const int bottom = Limit(std::max(r.top, r.bottom));
     if (left == right || top == bottom) {
         return region;
     }
@@ -100,12 +105,13 @@ Region Region::FromRect(const RECT& r) {
 // inside the given rectangle, and each corner row is inset by a quarter of an ellipse traced
 // with the integer midpoint method.
 Region Region::FromRoundRect(const RECT& r, int ellipseWidth, int ellipseHeight) {
-    int left = std::min(r.left, r.right);
-    int right = std::max(r.left, r.right) - 1;
-    int top = std::min(r.top, r.bottom);
-    int bottom = std::max(r.top, r.bottom) - 1;
-    ellipseWidth = std::min(right - left, std::abs(ellipseWidth));
-    ellipseHeight = std::min(bottom - top, std::abs(ellipseHeight));
+    const int left = Limit(std::min(r.left, r.right));
+    const int right = Limit(std::max(r.left, r.right)) - 1;
+    const int top = Limit(std::min(r.top, r.bottom));
+    const int bottom = Limit(std::max(r.top, r.bottom)) - 1;
+    ellipseWidth = static_cast<int>(std::min<std::int64_t>(right - left, std::llabs(ellipseWidth)));
+    ellipseHeight =
+        static_cast<int>(std::min<std::int64_t>(bottom - top, std::llabs(ellipseHeight)));
     if (ellipseWidth < 2 || ellipseHeight < 2) {
         return FromRect({left, top, right, bottom});
     }
@@ -169,9 +175,15 @@ Region Region::FromPolygon(std::span<const POINT> points) {
     edges.reserve(points.size());
     int minY = std::numeric_limits<int>::max();
     int maxY = std::numeric_limits<int>::min();
+    // Far-away vertices are pulled in so that the edge arithmetic cannot overflow.
+    constexpr std::int64_t kFar = std::int64_t{1} << 24;
+    auto pulled = [&](POINT p) {
+        return POINT{static_cast<LONG>(std::clamp<std::int64_t>(p.x, -kFar, kFar)),
+                     static_cast<LONG>(std::clamp<std::int64_t>(p.y, -kFar, kFar))};
+    };
     for (std::size_t i = 0; i < points.size(); ++i) {
-        const POINT p = points[i];
-        const POINT q = points[(i + 1) % points.size()];
+        const POINT p = pulled(points[i]);
+        const POINT q = pulled(points[(i + 1) % points.size()]);
         if (p.y == q.y) continue;
         if (p.y < q.y) {
             edges.push_back({p.x, p.y, q.x, q.y});
@@ -189,7 +201,7 @@ Region Region::FromPolygon(std::span<const POINT> points) {
     std::vector<const Edge*> active;
     std::vector<int> crossings;
     std::size_t next = 0;
-    for (int y = minY; y < maxY; ++y) {
+    for (int y = Limit(minY); y < Limit(maxY); ++y) {
         while (next < edges.size() && edges[next].y0 <= y) {
             active.push_back(&edges[next]);
             ++next;
@@ -199,7 +211,7 @@ Region Region::FromPolygon(std::span<const POINT> points) {
         for (const Edge* e : active) {
             const std::int64_t dy = e->y1 - e->y0;
             const std::int64_t num = e->x0 * dy + (y - e->y0) * (e->x1 - e->x0);
-            crossings.push_back(static_cast<int>(CeilDiv(num, dy)));
+            crossings.push_back(Limit(CeilDiv(num, dy)));
         }
         std::sort(crossings.begin(), crossings.end());
         for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {

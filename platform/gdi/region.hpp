@@ -16,6 +16,10 @@ class Region {
         friend bool operator==(const Span&, const Span&) = default;
     };
 
+    // Regions hold pixels with coordinates from -kLimit to kLimit - 1; larger shapes are cut
+    // there (the spans are kept per row, so an unbounded height would be unbounded memory).
+    static constexpr int kLimit = 1 << 15;
+
     Region() = default;
     static Region FromRect(const RECT& r);
     // Rectangle with corners rounded by an ellipse of the given width and height

@@ -17,6 +17,7 @@
 namespace {
 
 inline constexpr int kDefaultCellHeight = 16;
+inline constexpr LONG kMaxCellHeight = 1000;
 
 struct FtLibrary {
     FT_Library lib = nullptr;
@@ -240,6 +241,8 @@ std::shared_ptr<const FontFace> Resolve(const std::string& family, LONG height, 
     const double upem = probe->units_per_EM > 0 ? probe->units_per_EM : 1000.0;
     const double cellPerEm = (unitsAscent + unitsDescent) / upem;
 
+    // Sizes are kept to what a screen can show, so glyph pictures stay small.
+    height = std::clamp<LONG>(height, -kMaxCellHeight, kMaxCellHeight);
     auto impl = std::make_unique<FontFace::Impl>();
     int cell = 0;
     if (height < 0) {

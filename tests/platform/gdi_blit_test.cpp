@@ -288,3 +288,30 @@ TEST(GdiFill, MonochromeTargetsKeepOnlyBlackAndWhite) {
 }
 
 }  // namespace
+
+namespace {
+
+// Absurd sizes fail or are cut instead of exhausting memory.
+TEST(GdiLimits, HugeRequestsStayBounded) {
+    EXPECT_EQ(CreateCompatibleBitmap(nullptr, 100000, 10), nullptr);
+    EXPECT_EQ(CreateCompatibleBitmap(nullptr, 30000, 30000), nullptr);
+    EXPECT_EQ(CreateBitmap(40000, 1, 1, 32, nullptr), nullptr);
+
+    // Only the part of a stretch that lands on the target is computed.
+    MemoryCanvas src(2, 2, kRed);
+    MemoryCanvas dst(10, 10, kGreen);
+    SetStretchBltMode(dst.dc(), HALFTONE);
+    EXPECT_TRUE(
+        StretchBlt(dst.dc(), -50000, -50000, 100000, 100000, src.dc(), 0, 0, 2, 2, SRCCOPY));
+    EXPECT_EQ(dst.at(5, 5), kRed);
+
+    const Region r = Region::FromRect({-2000000000, 0, 2000000000, 2});
+    EXPECT_EQ(r.bounds(), (RECT{-Region::kLimit, 0, Region::kLimit, 2}));
+    const Region tall = Region::FromRect({0, -2000000000, 1, 2000000000});
+    EXPECT_EQ(tall.spans().size(), static_cast<std::size_t>(2 * Region::kLimit));
+    const POINT far[3] = {{-2000000000, -2000000000}, {2000000000, 0}, {0, 2000000000}};
+    EXPECT_TRUE(Region::FromPolygon(far).contains(0, 0));
+    EXPECT_FALSE(Region::FromRoundRect({0, 0, 10, 10}, INT32_MIN, INT32_MIN).empty());
+}
+
+}  // namespace

@@ -309,3 +309,13 @@ TEST(GdiSystemFonts, AliasIsNotInstalledUntilRegistered) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GdiText, AbsurdHeightsAreKeptToScreenSizes) {
+    const auto face = ResolveFont(Arial(1000000, 0, PROOF_QUALITY));
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->height(), 1000);
+}
+
+}  // namespace
