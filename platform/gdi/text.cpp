@@ -286,6 +286,17 @@ std::shared_ptr<const FontFace> ResolveFont(const LOGFONTW& logFont) {
     return resolved;
 }
 
+namespace {
+
+// x / 255 rounded to nearest, exact for 0 <= x <= 255 * 255.
+constexpr std::uint32_t Div255(std::uint32_t x) {
+    const std::uint32_t t = x + 128;
+    return (t + (t >> 8)) >> 8;
+}
+static_assert(Div255(255 * 255) == 255 && Div255(127) == 0 && Div255(128) == 1);
+
+}  // namespace
+
 namespace gdi {
 
 void DrawGlyphRun(const DrawTarget& target, const FontFace& face, int x, int y,
@@ -319,9 +330,9 @@ void DrawGlyphRun(const DrawTarget& target, const FontFace& face, int x, int y,
                     continue;
                 }
                 const std::uint32_t d = out[px];
-                const std::uint32_t r = (cr * a + ((d >> 16) & 0xFF) * (255 - a) + 127) / 255;
-                const std::uint32_t gg = (cg * a + ((d >> 8) & 0xFF) * (255 - a) + 127) / 255;
-                const std::uint32_t b = (cb * a + (d & 0xFF) * (255 - a) + 127) / 255;
+                const std::uint32_t r = Div255(cr * a + ((d >> 16) & 0xFF) * (255 - a));
+                const std::uint32_t gg = Div255(cg * a + ((d >> 8) & 0xFF) * (255 - a));
+                const std::uint32_t b = Div255(cb * a + (d & 0xFF) * (255 - a));
                 out[px] = (r << 16) | (gg << 8) | b;
             }
         });
