@@ -58,11 +58,8 @@ void CVespaneRezuVovAdodizozaviDlg::SetLanguageTexts(UiLanguage newLanguage) {
     const bool chinese = newLanguage == UiLanguage::Chinese;
     const auto controls = ToolControls(*this);
     for (std::size_t i = 0; i < kToolCount; ++i) {
-        if (controls[i]->GetSafeHwnd() != nullptr) {
-            // Registering a control again must not leave its earlier text showing.
-            toolTip.DelTool(controls[i]);
-            toolTip.AddTool(controls[i], chinese ? kToolTexts[i].chinese : kToolTexts[i].english);
-        }
+        // A control registered again keeps its tool and takes the new text.
+        toolTip.AddTool(controls[i], chinese ? kToolTexts[i].chinese : kToolTexts[i].english);
         if (i + 1 == kToolsBeforeApplyCaption) {
             applyButton.SetWindowTextW(chinese ? kApplyCaption.chinese : kApplyCaption.english);
         }
