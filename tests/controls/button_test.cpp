@@ -193,6 +193,21 @@ TEST_F(ButtonTest, SameNormalAndHotLookShowsNoHoverChange) {
     EXPECT_EQ(parent.ChildPixel(wheel, 30, 30), before);
 }
 
+TEST_F(ButtonTest, PressZoomShiftsTheStretchedPictureWhilePressed) {
+    CMPButton zoom;
+    zoom.pressZoom = TRUE;
+    zoom.SetBitmaps(kGradient, kGradient, 0);
+    Create(zoom, {200, 40, 260, 100}, 1506);
+    Pump();
+    // Idle: the picture from (3, 3) stretched over 64 x 64; pressed: from (2, 2) over 65 x 65.
+    EXPECT_EQ(parent.ChildPixel(zoom, 0, 0), Gradient(3, 3));
+    MouseMove(On(zoom, 30, 30));
+    MouseDown(On(zoom, 30, 30));
+    EXPECT_EQ(parent.ChildPixel(zoom, 0, 0), Gradient(2, 2));
+    MouseUp(On(zoom, 30, 30));
+    EXPECT_EQ(parent.ChildPixel(zoom, 0, 0), Gradient(3, 3));
+}
+
 TEST_F(ButtonTest, SetBitmapsRepaintsWithoutReshaping) {
     const auto shapeBefore = platform::WindowShape(round.m_hWnd);
     round.SetBitmaps(kPlainNormal, kPlainHot, 0);

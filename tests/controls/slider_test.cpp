@@ -66,6 +66,24 @@ TEST_F(SliderTest, SetThumbBitmapRecordsTheGeometry) {
     EXPECT_EQ(slider.thumbWidth, 3);
     EXPECT_TRUE(slider.hasThumb);
     EXPECT_EQ(slider.thumbImage.GetSafeHandle(), nullptr);
+    // Without its picture the thumb is simply not drawn: the track shows in its place.
+    slider.SetPosition(61);
+    Pump();
+    EXPECT_EQ(parent.ChildPixel(slider, 31, 5), RedTrack(31, 3));
+}
+
+TEST_F(SliderTest, SliderWithoutAThumbDrawsNothingOfItsOwn) {
+    CBitmapSlider bare;
+    ASSERT_TRUE(bare.Create(L"msctls_trackbar32", L"", WS_CHILD | WS_VISIBLE, kQuantityRect,
+                            &parent, kSliderId + 1));
+    bare.trackStyle = TrackQuantity;
+    bare.SetPosition(30);
+    Pump();
+    MouseDown(parent.Screen(bare, {100, 5}));
+    MouseMove(parent.Screen(bare, {150, 5}));
+    MouseUp(parent.Screen(bare, {150, 5}));
+    EXPECT_EQ(bare.position, 30);
+    EXPECT_EQ(parent.ChildPixel(bare, 100, 5), TestParent::SkinColor(120, 85));
 }
 
 TEST_F(SliderTest, PressOnTheThumbHoldsItWherePressed) {
