@@ -85,7 +85,11 @@ POINT OnWindow(HWND window, int x, int y) {
 }
 
 POINT CentreOf(const CWnd& control) {
-    const RECT rect = platform::WindowScreenRect(control.GetSafeHwnd());
+    return CentreOf(control.GetSafeHwnd());
+}
+
+POINT CentreOf(HWND window) {
+    const RECT rect = platform::WindowScreenRect(window);
     return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 

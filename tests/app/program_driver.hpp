@@ -49,6 +49,7 @@ HWND FindTopLevel(const std::wstring& caption);
 // Screen points: a point in a window's client area, and the centre of a control.
 POINT OnWindow(HWND window, int x, int y);
 POINT CentreOf(const CWnd& control);
+POINT CentreOf(HWND window);
 
 // Clicks that end the run or open the popup.
 void ClickClose();
