@@ -28,7 +28,7 @@ CVespaneRezuVovAdodizozaviDlg::CVespaneRezuVovAdodizozaviDlg() : CDialogEx(kMain
     language = UiLanguage::English;
 }
 
-// The controller handle stays open until the process ends, as the link keeps it.
+// Members go in the reverse of their construction order; the link closes the controller handle.
 CVespaneRezuVovAdodizozaviDlg::~CVespaneRezuVovAdodizozaviDlg() = default;
 
 BOOL CVespaneRezuVovAdodizozaviDlg::OnInitDialog() {

@@ -50,6 +50,12 @@ TEST(MainWindowTooltips, EffectFourteenShowsItsNameInBothLanguages) {
         EXPECT_FALSE(run.TipShown()) << "the tip waits for its 200 ms";
         run.backend().Advance(20);
         ExpectTipShows(run, L"ColorCycle");
+        // Only mouse moves reach the tooltip: a click where the cursor rests leaves the tip up.
+        const POINT at = run.Centre(dlg.effectButtons[13]);
+        run.backend().Press(at);
+        run.backend().Release(at);
+        EXPECT_EQ(dlg.effect, 14);
+        EXPECT_TRUE(run.TipShown());
 
         run.Click(dlg.languageButton);
         EXPECT_EQ(dlg.language, UiLanguage::Chinese);
