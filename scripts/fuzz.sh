@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for a bounded time from its seed corpus.
+#   scripts/fuzz.sh [SECONDS]       default 30 s per target (CI); a longer run: scripts/fuzz.sh 3600
+# The growing corpus and any crash reproducer are kept in build-fuzz/run/<target>/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-30}
+jobs=$(nproc 2>/dev/null || echo 2)
+
+cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-fuzz --target fuzz_bmp fuzz_report -j"$jobs"
+
+run() {  # run TARGET SEED_DIR...
+    local target=$1
+    shift
+    local dir=build-fuzz/run/$target
+    mkdir -p "$dir/corpus"
+    echo "== $target for $seconds s"
+    (cd "$dir" && "../../$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 corpus "$@" 2>&1 | grep -E '^(#[0-9]+ *DONE|stat::number_of_executed_units|==|SUMMARY|Test unit)' || true)
+    # libFuzzer leaves crash-*, leak-* or timeout-* files when it finds something.
+    if compgen -G "$dir/crash-*" >/dev/null || compgen -G "$dir/leak-*" >/dev/null ||
+        compgen -G "$dir/timeout-*" >/dev/null; then
+        echo "$target found a failing input: $(ls "$dir" | grep -E '^(crash|leak|timeout)-')" >&2
+        return 1
+    fi
+}
+
+# Seeds: small handmade pictures and a few of the program's own small bitmaps.
+bmp_seeds=$PWD/build-fuzz/run/bmp-seeds
+mkdir -p "$bmp_seeds"
+cp fuzz/corpus/bmp/*.bmp "$bmp_seeds/"
+find res/bitmaps -name '*.bmp' -size -4k -exec cp {} "$bmp_seeds/" \;
+
+status=0
+run fuzz_bmp "$bmp_seeds" || status=1
+run fuzz_report "$PWD/fuzz/corpus/report" || status=1
+exit $status
