@@ -132,8 +132,18 @@ void SdlBackend::WaitForInput(std::optional<DWORD> timeoutMs) {
     SDL_Event event;
     int got = 0;
     if (timeoutMs) {
-        const DWORD limit = std::min<DWORD>(*timeoutMs, std::numeric_limits<int>::max());
-        got = SDL_WaitEventTimeout(&event, static_cast<int>(limit));
+        // SDL may return a little before the limit; returning then would cost the message loop a
+        // second wake-up for a timer not quite due. Wait on until Now() has reached it.
+        const Uint64 deadline = SDL_GetTicks64() + *timeoutMs;
+        while (true) {
+            const Uint64 now = SDL_GetTicks64();
+            const Uint64 left = now < deadline ? deadline - now : 0;
+            got = SDL_WaitEventTimeout(
+                &event, static_cast<int>(std::min<Uint64>(left, std::numeric_limits<int>::max())));
+            if (got != 0 || SDL_GetTicks64() >= deadline) {
+                break;
+            }
+        }
     } else {
         got = SDL_WaitEvent(&event);
     }
