@@ -14,6 +14,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-wqy-microhei
   xvfb xdotool openbox imagemagick x11-utils
+  clang libclang-rt-14-dev clang-tidy valgrind dpkg-dev
 )
 
 install_missing() {
