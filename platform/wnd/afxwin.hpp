@@ -4,6 +4,7 @@
 // window class's own procedure.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/gdi/afxgdi.hpp"
@@ -22,6 +23,8 @@ struct CREATESTRUCTW {
     const wchar_t* lpszClass = nullptr;
     DWORD dwExStyle = 0;
 };
+
+class CToolTipCtrl;
 
 class CWnd {
   public:
@@ -105,6 +108,9 @@ class CWnd {
     CWnd* GetDlgItem(int id) const;
     HMENU GetSystemMenu(BOOL revert) const;
     HICON SetIcon(HICON icon, BOOL big);
+    // The framework's own tips for the child windows: when the mouse comes over a child, the
+    // window is asked for the text with WM_NOTIFY TTN_GETDISPINFOW (idFrom the child's window,
+    // TTF_IDISHWND); a non-empty answer shows as a tip.
     void EnableToolTips(BOOL enable = TRUE);
     void CenterWindow(CWnd* alternateOwner = nullptr);
 
@@ -114,8 +120,11 @@ class CWnd {
   private:
     friend LRESULT DispatchToObject(CWnd* object, HWND hwnd, UINT message, WPARAM wParam,
                                     LPARAM lParam);
-    MSG current_;                   // the message WindowProc is handling, for Default()
+    MSG current_;  // the message WindowProc is handling, for Default()
+    void FilterToolTipMessage(const MSG* msg);
     bool toolTipsEnabled_ = false;  // EnableToolTips
+    HWND toolTipChild_ = nullptr;   // the child the framework's tip last asked about
+    std::unique_ptr<CToolTipCtrl> frameworkTip_;
 };
 
 // Paint context of a window: BeginPaint in the constructor, EndPaint in the destructor.

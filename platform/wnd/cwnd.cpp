@@ -125,8 +125,52 @@ LRESULT CWnd::Default() {
     return DefWindowProc(current_.message, current_.wParam, current_.lParam);
 }
 
-BOOL CWnd::PreTranslateMessage(MSG* /*msg*/) {
+BOOL CWnd::PreTranslateMessage(MSG* msg) {
+    if (toolTipsEnabled_ && msg != nullptr && msg->message == WM_MOUSEMOVE) {
+        FilterToolTipMessage(msg);
+    }
     return FALSE;
+}
+
+void CWnd::FilterToolTipMessage(const MSG* msg) {
+    HWND child = nullptr;
+    if (msg->hwnd != m_hWnd && ::IsWindow(msg->hwnd)) {
+        for (HWND h = msg->hwnd; h != nullptr && h->isChild(); h = h->parent) {
+            if (h->parent == m_hWnd) child = msg->hwnd;
+        }
+    }
+    if (child != toolTipChild_) {
+        toolTipChild_ = child;
+        std::wstring text;
+        if (child != nullptr) {
+            TOOLTIPTEXTW info;
+            info.hdr.hwndFrom = frameworkTip_ ? frameworkTip_->m_hWnd : nullptr;
+            info.hdr.idFrom = reinterpret_cast<UINT_PTR>(child);
+            info.hdr.code = TTN_GETDISPINFOW;
+            info.uFlags = TTF_IDISHWND;
+            SendMessageW(WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+            text = info.lpszText != nullptr && info.lpszText != LPSTR_TEXTCALLBACKW
+                       ? std::wstring(info.lpszText)
+                       : std::wstring(info.szText);
+        }
+        if (!text.empty() && !frameworkTip_) {
+            frameworkTip_ = std::make_unique<CToolTipCtrl>();
+            if (frameworkTip_->Create(this) == FALSE) frameworkTip_.reset();
+        }
+        if (frameworkTip_ && child != nullptr) {
+            TTTOOLINFOW tool;
+            tool.uFlags = TTF_IDISHWND;
+            tool.hwnd = m_hWnd;
+            tool.uId = reinterpret_cast<UINT_PTR>(child);
+            tool.lpszText = text.c_str();
+            frameworkTip_->SendMessageW(text.empty() ? TTM_DELTOOLW : TTM_ADDTOOLW, 0,
+                                        reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+    if (frameworkTip_ && ::IsWindow(frameworkTip_->m_hWnd)) {
+        MSG relayed = *msg;
+        frameworkTip_->RelayEvent(&relayed);
+    }
 }
 BOOL CWnd::OnCommand(WPARAM /*wParam*/, LPARAM /*lParam*/) {
     return FALSE;

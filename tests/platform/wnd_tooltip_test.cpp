@@ -152,3 +152,48 @@ TEST_F(Tooltip, AClickHidesTheTip) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace wndtest;
+
+class FrameworkTips : public WndTest {};
+
+TEST_F(FrameworkTips, AskForTheChildsTextAndShowOnlyANonEmptyOne) {
+    std::wstring answer;
+    std::vector<UINT_PTR> asked;
+    RecordingWnd top;
+    RecordingWnd child;
+    top.handler = [&](UINT m, WPARAM, LPARAM lp) -> std::optional<LRESULT> {
+        if (m != WM_NOTIFY) return std::nullopt;
+        auto* info = reinterpret_cast<TOOLTIPTEXTW*>(lp);
+        if (info->hdr.code != TTN_GETDISPINFOW) return std::nullopt;
+        asked.push_back(info->hdr.idFrom);
+        EXPECT_EQ(info->uFlags, TTF_IDISHWND);
+        info->lpszText = answer.data();
+        return TRUE;
+    };
+    ASSERT_TRUE(top.CreateTop({100, 100, 600, 500}));
+    ASSERT_TRUE(child.CreateChild(top, {10, 10, 110, 60}, 1500));
+    top.EnableToolTips(TRUE);
+    const auto tipShown = [] {
+        for (HWND t : platform::TopLevelWindows()) {
+            if (GetClassNameW(t) == L"tooltips_class32" && IsWindowVisible(t)) return true;
+        }
+        return false;
+    };
+    h.MoveMouse({150, 130});
+    h.MoveMouse({151, 130});  // the same child: asked once
+    h.Advance(2000);
+    EXPECT_EQ(asked, std::vector<UINT_PTR>{reinterpret_cast<UINT_PTR>(child.m_hWnd)});
+    EXPECT_FALSE(tipShown()) << "an empty text shows no tip";
+
+    answer = L"Breathe";
+    h.MoveMouse({400, 400});  // off the child
+    h.MoveMouse({150, 130});
+    EXPECT_EQ(asked.size(), 2u);
+    h.Advance(600);
+    EXPECT_TRUE(tipShown());
+}
+
+}  // namespace
