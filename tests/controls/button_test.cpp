@@ -208,6 +208,20 @@ TEST_F(ButtonTest, PressZoomShiftsTheStretchedPictureWhilePressed) {
     EXPECT_EQ(parent.ChildPixel(zoom, 0, 0), Gradient(3, 3));
 }
 
+TEST_F(ButtonTest, EnableTextAndFontMessages) {
+    RECT update;
+    EnableWindow(round.m_hWnd, FALSE);
+    EXPECT_TRUE(GetUpdateRect(round.m_hWnd, &update, FALSE));
+    Pump();
+    round.SetWindowTextW(L"Go");
+    EXPECT_TRUE(GetUpdateRect(round.m_hWnd, &update, FALSE));
+    EXPECT_EQ(round.GetWindowTextString(), L"Go");
+    Pump();
+    // A font arrives without a repaint, whatever the redraw flag says.
+    SendMessageW(round.m_hWnd, WM_SETFONT, 0, TRUE);
+    EXPECT_FALSE(GetUpdateRect(round.m_hWnd, &update, FALSE));
+}
+
 TEST_F(ButtonTest, SetBitmapsRepaintsWithoutReshaping) {
     const auto shapeBefore = platform::WindowShape(round.m_hWnd);
     round.SetBitmaps(kPlainNormal, kPlainHot, 0);

@@ -276,12 +276,70 @@ TEST_F(SliderTest, EmptyRangeKeepsTheThumbAtTheStart) {
     EXPECT_EQ(parent.ChildPixel(slider, 1, 5), RedThumb(1, 5));
 }
 
+TEST_F(SliderTest, FocusChangesRepaintTheSamePicture) {
+    const COLORREF thumb = parent.ChildPixel(slider, 31, 5);
+    slider.SetFocus();
+    RECT update;
+    EXPECT_TRUE(GetUpdateRect(slider.m_hWnd, &update, FALSE));
+    EXPECT_EQ(update, (RECT{0, 0, 132, 16}));
+    Pump();
+    parent.SetFocus();
+    EXPECT_TRUE(GetUpdateRect(slider.m_hWnd, &update, FALSE));
+    Pump();
+    EXPECT_EQ(parent.ChildPixel(slider, 31, 5), thumb);
+}
+
 TEST_F(SliderTest, DestroyReleasesTheThumb) {
     const std::size_t before = GdiLiveObjectCount();
     slider.DestroyWindow();
     EXPECT_EQ(slider.thumbImage.GetSafeHandle(), nullptr);
     EXPECT_EQ(slider.thumbMask.GetSafeHandle(), nullptr);
     EXPECT_EQ(GdiLiveObjectCount(), before - 2);
+}
+
+}  // namespace
+}  // namespace ctltest
+
+namespace ctltest {
+namespace {
+
+// The program's own track and thumb pictures: the thumb's key rows show the track beneath.
+TEST(SliderArtTest, RealThumbKeyRowsShowTheTrack) {
+    CBitmap thumbPicture;
+    ASSERT_TRUE(thumbPicture.LoadBitmapW(233));
+    CBitmap trackPicture;
+    ASSERT_TRUE(trackPicture.LoadBitmapW(228));
+    CDC thumbDc;
+    CDC trackDc;
+    thumbDc.CreateCompatibleDC(nullptr);
+    trackDc.CreateCompatibleDC(nullptr);
+    HGDIOBJ oldThumb = thumbDc.SelectObject(&thumbPicture);
+    HGDIOBJ oldTrack = trackDc.SelectObject(&trackPicture);
+
+    TestParent parent;
+    CBitmapSlider slider;
+    ASSERT_TRUE(slider.Create(L"msctls_trackbar32", L"", WS_CHILD | WS_VISIBLE,
+                              RECT{20, 30, 152, 42}, &parent, kSliderId));
+    slider.trackStyle = TrackRed;
+    ASSERT_TRUE(slider.SetThumbBitmap(233));
+    slider.maximum = 255;
+    slider.SetPosition(128);
+    Pump();
+
+    const int left = slider.PositionToPixel(128) - 1;
+    const COLORREF key = thumbDc.GetPixel(0, 0);
+    int keyPixels = 0;
+    for (int y = 0; y < 12; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            const COLORREF own = thumbDc.GetPixel(x, y);
+            const COLORREF expected = own == key ? trackDc.GetPixel(left + x, y) : own;
+            keyPixels += own == key ? 1 : 0;
+            EXPECT_EQ(parent.ChildPixel(slider, left + x, y), expected) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(keyPixels, 6);  // the top and bottom rows
+    thumbDc.SelectObject(oldThumb);
+    trackDc.SelectObject(oldTrack);
 }
 
 }  // namespace
