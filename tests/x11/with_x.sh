@@ -62,10 +62,10 @@ Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -br -noreset \
 xvfb_pid=$!
 display_ready() {
     kill -0 "$xvfb_pid" 2>/dev/null || return 0  # stop waiting: the server is gone
-    grep -q '^[0-9][0-9]*$' "$workdir/display"
+    grep -qs '^[0-9][0-9]*$' "$workdir/display"
 }
 wait_for 20 display_ready
-if ! kill -0 "$xvfb_pid" 2>/dev/null || ! grep -q '^[0-9][0-9]*$' "$workdir/display"; then
+if ! kill -0 "$xvfb_pid" 2>/dev/null || ! grep -qs '^[0-9][0-9]*$' "$workdir/display"; then
     skip "no X server can be started here (Xvfb: $(tail -n 3 "$workdir/xvfb.log" | tr '\n' ' '))"
 fi
 DISPLAY=":$(head -n 1 "$workdir/display")"
