@@ -16,12 +16,14 @@ run() {  # run TARGET SEED_DIR...
     local dir=build-fuzz/run/$target
     mkdir -p "$dir/corpus"
     echo "== $target for $seconds s"
+    local status=0
     (cd "$dir" && "../../$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=1 corpus "$@" 2>&1 | grep -E '^(#[0-9]+ *DONE|stat::number_of_executed_units|==|SUMMARY|Test unit)' || true)
-    # libFuzzer leaves crash-*, leak-* or timeout-* files when it finds something.
-    if compgen -G "$dir/crash-*" >/dev/null || compgen -G "$dir/leak-*" >/dev/null ||
-        compgen -G "$dir/timeout-*" >/dev/null; then
-        echo "$target found a failing input: $(ls "$dir" | grep -E '^(crash|leak|timeout)-')" >&2
+        -print_final_stats=1 corpus "$@" >fuzz.log 2>&1) || status=$?
+    grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|SUMMARY)' "$dir/fuzz.log" || true
+    # A finding ends the run with a non-zero status and leaves crash-*, leak-* or timeout-*.
+    if [[ $status -ne 0 ]]; then
+        tail -n 40 "$dir/fuzz.log" >&2
+        echo "$target failed (status $status); reproducers: $(ls "$dir" | grep -E '^(crash|leak|timeout|oom)-' | tr '\n' ' ')" >&2
         return 1
     fi
 }
