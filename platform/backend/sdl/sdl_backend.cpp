@@ -84,7 +84,9 @@ SdlVideo::~SdlVideo() {
     SDL_Quit();
 }
 
-SdlBackend::SdlBackend() : traceWakeUps_(std::getenv("VR_TRACE_WAKEUPS") != nullptr) {}
+SdlBackend::SdlBackend()
+    : x11_(std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0),
+      traceWakeUps_(std::getenv("VR_TRACE_WAKEUPS") != nullptr) {}
 
 DWORD SdlBackend::Now() {
     return static_cast<DWORD>(SDL_GetTicks64());
@@ -153,9 +155,17 @@ void SdlBackend::WaitForInput(std::optional<DWORD> timeoutMs) {
         return;
     }
     traceWakeUp("event", event.type);
-    dispatch(event);
+    std::vector<SDL_Event> events{event};
     while (SDL_PollEvent(&event) != 0) {
-        dispatch(event);
+        events.push_back(event);
+    }
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        // Mouse moves in a row count as one, the last (the window layer queues them so anyway).
+        const bool movedOnAtOnce = events[i].type == SDL_MOUSEMOTION && i + 1 < events.size() &&
+                                   events[i + 1].type == SDL_MOUSEMOTION;
+        if (!movedOnAtOnce) {
+            dispatch(events[i]);
+        }
     }
 }
 
@@ -199,7 +209,7 @@ SIZE SdlBackend::ScreenSize() {
 
 bool SdlBackend::MovesWindowsItself() {
     if (windows_.empty()) {
-        return std::strcmp(SDL_GetCurrentVideoDriver(), "x11") != 0;
+        return !x11_;
     }
     return DesktopDragsWindows(windows_.front()->sdlWindow());
 }
@@ -208,7 +218,7 @@ void SdlBackend::dispatch(const SDL_Event& event) {
     switch (event.type) {
         case SDL_MOUSEMOTION:
             if (const TopLevelWindow* window = find(event.motion.windowID)) {
-                InputMouseMove(window->ToScreen(event.motion.x, event.motion.y));
+                InputMouseMove(MouseOnScreen(*window, event.motion.x, event.motion.y));
             }
             break;
         case SDL_MOUSEBUTTONDOWN:
@@ -241,7 +251,7 @@ void SdlBackend::onMouseButton(const SDL_MouseButtonEvent& event) {
         return;
     }
     const HWND hwnd = window->hwnd();
-    const POINT screen = window->ToScreen(event.x, event.y);
+    const POINT screen = MouseOnScreen(*window, event.x, event.y);
     const bool down = event.state == SDL_PRESSED;
     if (down && !window->isTooltip() && !AcceptsMouseInput(hwnd)) {
         raiseModalOver(hwnd);
@@ -286,6 +296,15 @@ void SdlBackend::onWindowEvent(const SDL_WindowEvent& event) {
         default:
             break;
     }
+}
+
+POINT SdlBackend::MouseOnScreen(const TopLevelWindow& window, int x, int y) {
+    if (x11_) {
+        // SDL's window-relative mouse coordinates go stale while a window moves under a held
+        // button (it relates some to the window's old place); the server's pointer does not.
+        return CursorPos();
+    }
+    return window.ToScreen(x, y);
 }
 
 TopLevelWindow* SdlBackend::find(HWND hwnd) {

@@ -51,6 +51,8 @@ class SdlBackend final : public Backend {
     void dispatch(const SDL_Event& event);
     void onWindowEvent(const SDL_WindowEvent& event);
     void onMouseButton(const SDL_MouseButtonEvent& event);
+    // Where a mouse event at (x, y) in the window happened on the screen.
+    POINT MouseOnScreen(const TopLevelWindow& window, int x, int y);
     TopLevelWindow* find(HWND hwnd);
     TopLevelWindow* find(Uint32 sdlId);
     // Raises the window when the window layer has put it in front of a window shown before it.
@@ -61,6 +63,7 @@ class SdlBackend final : public Backend {
     void traceWakeUp(const char* cause, Uint32 eventType) const;
 
     SdlVideo video_;
+    bool x11_;  // SDL runs on an X server
     std::vector<std::unique_ptr<TopLevelWindow>> windows_;
     std::vector<HWND> order_;  // shown windows front to back, as last seen
     std::uint64_t wakeUps_ = 0;
