@@ -1,7 +1,7 @@
 #include "numdlg/num_dlg.hpp"
 
 #include <array>
-#include <cwchar>
+#include <cwctype>
 #include <string>
 
 #include "app/fonts.hpp"
@@ -15,7 +15,6 @@ using namespace numdlg;
 namespace {
 
 constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;  // 0x52000000
-constexpr const wchar_t* kSkinProperty = kSkinBitmapProperty;
 
 // One child control of the popup, created like a row of the main window's control table.
 struct ChildRow {
@@ -62,7 +61,7 @@ LedCountOwner* CNumDlg::Owner() {
     return dynamic_cast<LedCountOwner*>(AfxGetMainWnd());
 }
 
-bool CNumDlg::IsChinese() const {
+bool CNumDlg::IsChinese() {
     const LedCountOwner* const owner = Owner();
     return owner != nullptr && owner->uiLanguage() != 0;
 }
@@ -102,7 +101,7 @@ void CNumDlg::LoadBackground() {
     }
     backBmp.DeleteObject();
     backBmp.LoadBitmapW(backBmpId);
-    SetPropW(m_hWnd, kSkinProperty, backBmp.GetSafeHandle());
+    SetPropW(m_hWnd, kSkinBitmapProperty, backBmp.GetSafeHandle());
     CWnd::InvalidateRect(nullptr, FALSE);
 }
 
@@ -146,7 +145,7 @@ BOOL CNumDlg::OnInitDialog() {
 }
 
 void CNumDlg::OnDestroy() {
-    RemovePropW(m_hWnd, kSkinProperty);
+    RemovePropW(m_hWnd, kSkinBitmapProperty);
     CDialogEx::OnDestroy();
 }
 

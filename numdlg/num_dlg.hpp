@@ -43,5 +43,5 @@ class CNumDlg : public CDialogEx {
     static void ShowCountInOwner(int count);
     // The main window, when it is the kind of window that holds an LED count.
     static LedCountOwner* Owner();
-    bool IsChinese() const;
+    static bool IsChinese();
 };

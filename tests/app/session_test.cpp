@@ -162,6 +162,7 @@ class RandomUser {
 
     void Act() {
         CNumDlg* const popup = Popup();
+        popupActions_ += popup != nullptr ? 1 : 0;
         const HWND target = popup != nullptr ? popup->GetSafeHwnd() : MainWindow()->GetSafeHwnd();
         const RECT rect = platform::WindowScreenRect(target);
         const int kind = Pick(0, 99);
@@ -193,6 +194,8 @@ class RandomUser {
         }
         KeepMainWindowUsable();
     }
+
+    int popupActions() const { return popupActions_; }
 
   private:
     int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
@@ -227,6 +230,7 @@ class RandomUser {
     }
 
     std::mt19937 random_;
+    int popupActions_ = 0;
 };
 
 TEST(Session, TenThousandRandomActionsKeepTheWindowConsistent) {
@@ -270,11 +274,21 @@ TEST(Session, TenThousandRandomActionsKeepTheWindowConsistent) {
     EXPECT_EQ(RunProgram(), FALSE);
     EXPECT_EQ(actions, kActions);
 
+    // The session reached the popup, and both "Apply" and the popup wrote to the controller.
+    EXPECT_GT(user.popupActions(), 0);
     const auto reports = ReceivedReports();
-    EXPECT_GT(reports.size(), 2U) << "the session never wrote anything";
+    int effectSets = 0;
+    int countSets = 0;
     for (std::size_t i = 0; i < reports.size(); ++i) {
         EXPECT_TRUE(IsValidReport(reports[i])) << "report " << i << " is not a valid report";
+        effectSets += reports[i][3] == 0x02 && reports[i][2] != 0x0D ? 1 : 0;
+        countSets += reports[i][3] == 0x02 && reports[i][2] == 0x0D ? 1 : 0;
     }
+    EXPECT_GT(effectSets, 0);
+    EXPECT_GT(countSets, 0);
+    RecordProperty("popupActions", user.popupActions());
+    RecordProperty("effectReports", effectSets);
+    RecordProperty("countReports", countSets);
     // Only the fonts of the application stay after the end, as the program keeps them.
     EXPECT_LE(GdiLiveObjectCount(), gdiBeforeStart + 2);
 }
