@@ -224,3 +224,33 @@ TEST(MainWindowStartup, FirstLookShowsTheStartSelection) {
 }
 
 }  // namespace
+
+namespace {
+
+// Painting, clicking and closing leave no drawing object behind once the window is gone.
+TEST(MainWindowLifetime, ASessionLeavesNoDrawingObjectBehind) {
+    {
+        MainWindowHarness warmUp;
+        warmUp.Run();
+    }
+    const std::size_t before = GdiLiveObjectCount();
+    {
+        MainWindowHarness run;
+        auto& dlg = run.dlg();
+        run.Step([&] {
+            run.Click(dlg.effectButtons[3]);
+            run.Click(dlg.presetButtons[1]);
+            run.Click(dlg.languageButton);
+            run.Click(dlg.vrgbButton);
+            run.Click(dlg.applyButton);
+            run.Click(dlg.syncButton);
+            run.backend().Drag(run.Centre(dlg.greenSlider), run.Screen(700, 409));
+            run.MoveAway();
+            run.backend().Advance(1000);
+        });
+        run.Run();
+    }
+    EXPECT_EQ(GdiLiveObjectCount(), before);
+}
+
+}  // namespace
