@@ -1,6 +1,8 @@
 // Painting: a child's drawing is clipped to its rectangle, its window region and its update
 // region; invalidating a parent without WS_CLIPCHILDREN repaints the children it covers;
 // WM_ERASEBKGND only when asked; the backend is shown what was painted.
+#include "platform/gdi/bmp.hpp"
+#include "platform/gdi/png.hpp"
 #include "wnd_test_support.hpp"
 
 namespace {
@@ -150,6 +152,35 @@ TEST_F(Painting, CaptionedWindowsGetAFrameAndAClientAreaInside) {
     EXPECT_EQ(platform::HitTestTopLevel(w.m_hWnd, {50, 10}), HTCAPTION);
     EXPECT_EQ(platform::HitTestTopLevel(w.m_hWnd, {190, 10}), HTCLOSE);
     EXPECT_EQ(platform::HitTestTopLevel(w.m_hWnd, {50, 50}), HTCLIENT);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace wndtest;
+
+class Pictures : public WndTest {};
+
+TEST_F(Pictures, AWindowIsSavedAsPngAndBmpWithItsPixels) {
+    RecordingWnd w;
+    w.paintColor = RGB(10, 200, 30);
+    ASSERT_TRUE(w.CreateTop({0, 0, 40, 20}));
+    h.Pump();
+    const std::string dir = ::testing::TempDir();
+    ASSERT_TRUE(h.SavePng(w.m_hWnd, dir + "wnd_picture.png"));
+    ASSERT_TRUE(h.SaveBmp(w.m_hWnd, dir + "wnd_picture.bmp"));
+    const auto png = ReadWholeFile(dir + "wnd_picture.png");
+    const auto bmp = ReadWholeFile(dir + "wnd_picture.bmp");
+    ASSERT_TRUE(png && bmp);
+    const auto fromPng = DecodePng(*png);
+    const auto fromBmp = DecodeBmp(*bmp);
+    ASSERT_TRUE(fromPng && fromBmp);
+    EXPECT_EQ(fromPng->width(), 40);
+    EXPECT_EQ(fromPng->height(), 20);
+    EXPECT_EQ(fromPng->at(39, 19), Rgb(10, 200, 30));
+    EXPECT_EQ(fromBmp->at(0, 0), Rgb(10, 200, 30));
+    EXPECT_FALSE(h.SavePng(nullptr, dir + "none.png"));
 }
 
 }  // namespace
