@@ -42,11 +42,13 @@ class TracedProgram {
             environment.emplace_back(*e);
         }
         std::vector<char*> envp;
+        envp.reserve(environment.size() + 1);
         for (std::string& e : environment) {
             envp.push_back(e.data());
         }
         envp.push_back(nullptr);
         std::vector<char*> args;
+        args.reserve(argv.size() + 1);
         for (std::string& a : argv) {
             args.push_back(a.data());
         }
@@ -128,10 +130,14 @@ void IdleWakeUps(benchmark::State& state, const std::string& program, Pointer wh
             state.SkipWithError("the program's window never appeared");
             return;
         }
-        const std::string at = std::to_string(x) + " " + std::to_string(y);
-        Shell(where == Pointer::OnScreen ? "xdotool mousemove " + at
-                                         : "xdotool search --onlyvisible --pid " + pid +
-                                               " --name . mousemove --window %1 " + at);
+        std::string move =
+            where == Pointer::OnScreen
+                ? "xdotool mousemove "
+                : "xdotool search --onlyvisible --pid " + pid + " --name . mousemove --window %1 ";
+        move += std::to_string(x);
+        move += ' ';
+        move += std::to_string(y);
+        Shell(move);
         // Let start-up painting and the pointer's arrival pass before counting.
         traced.CountWakeUps(steady_clock::now() + std::chrono::seconds(1));
         const int count = traced.CountWakeUps(steady_clock::now() + seconds);
