@@ -178,10 +178,13 @@ bool ResolveRawInput(MSG& msg) {
     if (!mouse) {
         // Keys go to an open menu, else the focus window, else the front top-level window.
         HWND target = s.activeMenu != nullptr ? s.activeMenu : s.focus;
+        // A focus left in a window that a modal dialog disabled does not keep the keyboard.
+        if (Find(target) != nullptr && !TopLevelOf(target)->enabled) target = nullptr;
         if (Find(target) == nullptr) {
             target = nullptr;
             for (HWND t : s.topLevels) {
-                if (t->visible && !t->minimised && (t->exStyle & WS_EX_TRANSPARENT) == 0) {
+                if (t->visible && !t->minimised && t->enabled &&
+                    (t->exStyle & WS_EX_TRANSPARENT) == 0) {
                     target = t;
                     break;
                 }

@@ -16,12 +16,13 @@ class TestDialog : public CDialogEx {
     std::vector<std::pair<WPARAM, LPARAM>> commands;
     std::function<void()> onInit;
     int inits = 0;
+    BOOL initResult = TRUE;  // FALSE: the dialog sets no focus
 
     BOOL OnInitDialog() override {
         CDialogEx::OnInitDialog();
         ++inits;
         if (onInit) onInit();
-        return TRUE;
+        return initResult;
     }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
         commands.emplace_back(wParam, lParam);
@@ -214,6 +215,20 @@ TEST_F(Dialogs, AboutBoxFromItsTemplateClosesWithItsOkButton) {
     });
     EXPECT_EQ(about.DoModal(), IDOK);
     EXPECT_EQ(h.StepsLeft(), 0u);
+}
+
+TEST_F(Dialogs, KeysReachADialogEvenWhenTheFocusStayedInItsOwner) {
+    RecordingWnd mainWnd;
+    RecordingWnd control;
+    ASSERT_TRUE(mainWnd.CreateTop({100, 100, 900, 640}));
+    ASSERT_TRUE(control.CreateChild(mainWnd, {10, 10, 50, 50}, 1));
+    control.SetFocus();
+    TestDialog dlg(238, &mainWnd);
+    dlg.initResult = FALSE;
+    h.AddStep([&] { EXPECT_EQ(GetFocus(), control.m_hWnd); });
+    h.AddStep([&] { h.Key(VK_ESCAPE); });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(GetFocus(), control.m_hWnd) << "the owner's focus comes back";
 }
 
 TEST_F(Dialogs, CloseFromTheSystemMenuCancelsADialog) {
