@@ -98,7 +98,7 @@ void SdlBackend::TopLevelCreated(HWND hwnd) {
     }
     try {
         auto window = std::make_unique<TopLevelWindow>(hwnd);
-        if (!window->isTooltip() && hwnd->owner != nullptr) {
+        if (!window->isUnmanaged() && hwnd->owner != nullptr) {
             // The desktop keeps an owned window (dialog, message box) above its owner.
             if (const TopLevelWindow* owner = find(GetAncestorTopLevel(hwnd->owner))) {
                 SDL_SetWindowModalFor(window->sdlWindow(), owner->sdlWindow());
@@ -253,7 +253,7 @@ void SdlBackend::onMouseButton(const SDL_MouseButtonEvent& event) {
     const HWND hwnd = window->hwnd();
     const POINT screen = MouseOnScreen(*window, event.x, event.y);
     const bool down = event.state == SDL_PRESSED;
-    if (down && !window->isTooltip() && !AcceptsMouseInput(hwnd)) {
+    if (down && !window->isUnmanaged() && !AcceptsMouseInput(hwnd)) {
         raiseModalOver(hwnd);
     }
     InputMouseButton(button, down, screen);
@@ -324,7 +324,7 @@ std::vector<HWND> SdlBackend::shownOrder() const {
     for (const HWND hwnd : TopLevelWindows()) {
         const auto it = std::find_if(windows_.begin(), windows_.end(),
                                      [hwnd](const auto& window) { return window->hwnd() == hwnd; });
-        if (it != windows_.end() && (*it)->isShown() && !(*it)->isTooltip()) {
+        if (it != windows_.end() && (*it)->isShown() && !(*it)->isUnmanaged()) {
             order.push_back(hwnd);
         }
     }
@@ -352,7 +352,7 @@ void SdlBackend::raiseIfBroughtForward(HWND hwnd) {
 void SdlBackend::raiseModalOver(HWND disabled) {
     for (const HWND hwnd : TopLevelWindows()) {
         const TopLevelWindow* window = find(hwnd);
-        if (window != nullptr && window->isShown() && !window->isTooltip() &&
+        if (window != nullptr && window->isShown() && !window->isUnmanaged() &&
             IsOwnedBy(hwnd, disabled) && AcceptsMouseInput(hwnd)) {
             SDL_RaiseWindow(window->sdlWindow());
             return;

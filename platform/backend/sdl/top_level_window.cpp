@@ -13,14 +13,20 @@
 namespace platform::sdl {
 namespace {
 
-constexpr wchar_t kTooltipClass[] = L"tooltips_class32";
-
-Uint32 CreationFlags(const WindowObject& window, bool tooltip) {
-    Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
-    if (tooltip) {
-        // Placed exactly where asked, above everything, never focused.
-        flags |= SDL_WINDOW_TOOLTIP;
+// Tooltips and popup menus: the desktop shows them exactly where placed, above the other windows,
+// and never gives them the focus or a frame (X11: override-redirect windows).
+Uint32 UnmanagedKind(const std::wstring& className) {
+    if (className == L"tooltips_class32") {
+        return SDL_WINDOW_TOOLTIP;
     }
+    if (className == L"#32768") {
+        return SDL_WINDOW_POPUP_MENU;
+    }
+    return 0;
+}
+
+Uint32 CreationFlags(const WindowObject& window) {
+    Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | UnmanagedKind(window.className);
     if ((window.exStyle & WS_EX_TOPMOST) != 0) {
         flags |= SDL_WINDOW_ALWAYS_ON_TOP;
     }
@@ -30,17 +36,17 @@ Uint32 CreationFlags(const WindowObject& window, bool tooltip) {
 }  // namespace
 
 TopLevelWindow::TopLevelWindow(HWND hwnd)
-    : hwnd_(hwnd), tooltip_(hwnd->className == kTooltipClass) {
+    : hwnd_(hwnd), unmanaged_(UnmanagedKind(hwnd->className) != 0) {
     const RECT rect = WindowScreenRect(hwnd_);
     const int width = std::max(1, static_cast<int>(rect.right - rect.left));
     const int height = std::max(1, static_cast<int>(rect.bottom - rect.top));
     caption_ = WindowCaption(hwnd_);
     window_.reset(SDL_CreateWindow(Utf8FromWide(caption_).c_str(), rect.left, rect.top, width,
-                                   height, CreationFlags(*hwnd_, tooltip_)));
+                                   height, CreationFlags(*hwnd_)));
     if (!window_) {
         throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
     }
-    if (!tooltip_) {
+    if (!unmanaged_) {
         SDL_SetWindowHitTest(window_.get(), &TopLevelWindow::HitTest, this);
     }
     applyShape(WindowShape(hwnd_), width, height);

@@ -22,7 +22,8 @@ class TopLevelWindow {
     HWND hwnd() const { return hwnd_; }
     Uint32 sdlId() const { return SDL_GetWindowID(window_.get()); }
     SDL_Window* sdlWindow() const { return window_.get(); }
-    bool isTooltip() const { return tooltip_; }
+    // Tooltips and popup menus: placed exactly, never managed by a window manager.
+    bool isUnmanaged() const { return unmanaged_; }
     bool isShown() const { return shown_ && !minimised_; }
 
     // Brings the SDL window to the window layer's state: position, size, shape, title,
@@ -47,7 +48,7 @@ class TopLevelWindow {
     void applyShape(const Region& shape, int width, int height);
 
     HWND hwnd_;
-    bool tooltip_;
+    bool unmanaged_;
     WindowPtr window_;
     // The state last applied to (or reported by) the SDL window.
     RECT rect_{};
