@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr UINT kAboutCommand = 16;
 // Farther below the window's top than the window is high, so the whole surface drags.
 constexpr LONG kDragDepth = 700;
 

@@ -19,6 +19,9 @@
 
 class CVespaneRezuVovAdodizozaviDlg : public CDialogEx, public LedCountOwner, public MessageSink {
   public:
+    // The system menu's About command.
+    static constexpr UINT kAboutCommand = 16;
+
     CVespaneRezuVovAdodizozaviDlg();
     ~CVespaneRezuVovAdodizozaviDlg() override;
 

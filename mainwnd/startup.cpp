@@ -12,7 +12,6 @@ namespace {
 constexpr UINT kMainTemplate = 102;
 constexpr UINT kIconResource = 128;
 constexpr UINT kAboutMenuString = 101;
-constexpr UINT kAboutCommand = 16;
 
 constexpr DWORD kTipDelayMs = 200;
 constexpr COLORREF kTipTextColor = RGB(128, 100, 255);
