@@ -90,6 +90,10 @@ TEST(MainWindowTooltips, NoTipOverTheWheelASwatchASliderOrALabel) {
         // The same wait over a registered control does show a tip.
         HoverAndWait(run, dlg.syncButton, 1000);
         ExpectTipShows(run, L"Synchronize");
+        // The skinned tooltip holds no tool and never shows.
+        ASSERT_NE(dlg.skinToolTip.m_hWnd, nullptr);
+        EXPECT_FALSE(dlg.skinToolTip.IsWindowVisible());
+        EXPECT_EQ(dlg.skinToolTip.GetToolCount(), 0);
     });
     run.Run();
 }
