@@ -69,6 +69,52 @@ std::vector<Span> Combine(const std::vector<Span>& a, const std::vector<Span>& b
     return out;
 }
 
+// The spans of the row at or after y, starting the search at index from.
+std::size_t RowStart(const std::vector<Span>& spans, std::size_t from, int y) {
+    return static_cast<std::size_t>(
+        std::lower_bound(spans.begin() + static_cast<std::ptrdiff_t>(from), spans.end(), y,
+                         [](const Span& s, int row) { return s.y < row; }) -
+        spans.begin());
+}
+
+std::size_t RowEnd(const std::vector<Span>& spans, std::size_t from) {
+    std::size_t end = from;
+    while (end < spans.size() && spans[end].y == spans[from].y) ++end;
+    return end;
+}
+
+// Intersection visits only the rows both regions have, jumping over the others.
+std::vector<Span> Intersect(const std::vector<Span>& a, const std::vector<Span>& b) {
+    std::vector<Span> out;
+    std::size_t ia = 0;
+    std::size_t ib = 0;
+    while (ia < a.size() && ib < b.size()) {
+        if (a[ia].y < b[ib].y) {
+            ia = RowStart(a, ia, b[ib].y);
+            continue;
+        }
+        if (b[ib].y < a[ia].y) {
+            ib = RowStart(b, ib, a[ia].y);
+            continue;
+        }
+        const std::size_t ea = RowEnd(a, ia);
+        const std::size_t eb = RowEnd(b, ib);
+        std::size_t i = ia;
+        std::size_t j = ib;
+        while (i < ea && j < eb) {
+            AppendSpan(out, a[i].y, std::max(a[i].x0, b[j].x0), std::min(a[i].x1, b[j].x1));
+            if (a[i].x1 < b[j].x1) {
+                ++i;
+            } else {
+                ++j;
+            }
+        }
+        ia = ea;
+        ib = eb;
+    }
+    return out;
+}
+
 std::int64_t FloorDiv(std::int64_t n, std::int64_t d) {
     std::int64_t q = n / d;
     if ((n % d != 0) && ((n < 0) != (d < 0))) --q;
@@ -245,7 +291,7 @@ RECT Region::bounds() const {
 
 Region Region::intersected(const Region& other) const {
     Region r;
-    r.spans_ = Combine(spans_, other.spans_, [](bool a, bool b) { return a && b; });
+    r.spans_ = Intersect(spans_, other.spans_);
     return r;
 }
 
