@@ -346,5 +346,7 @@ void DrawGlyphRun(const DrawTarget& target, const FontFace& face, int x, int y,
 // the program's one list of such suppressions: add other libraries' process-lifetime memory here.
 extern "C" const char* __lsan_default_suppressions();
 extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
+    return "leak:libfontconfig.so\n"
+           // D-Bus, which SDL opens with its video for the desktop's services.
+           "leak:libdbus-1.so\n";
 }

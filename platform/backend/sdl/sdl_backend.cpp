@@ -33,6 +33,8 @@ void SetHints() {
     // Ctrl+C and SIGTERM end the program as usual instead of becoming an SDL_QUIT nobody asked for.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // A lighting utility has no reason to keep the screen awake.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     // Leave the desktop's compositor running while the program is open.
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
 }
