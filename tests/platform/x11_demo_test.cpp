@@ -181,7 +181,8 @@ TEST_F(DemoOnX, EscapeEndsTheProgram) {
     while (demo.running() && steady_clock::now() < deadline) {
         std::this_thread::sleep_for(50ms);
     }
-    EXPECT_FALSE(demo.running()) << "the demo still runs after Escape";
+    ASSERT_FALSE(demo.running()) << "the demo still runs after Escape";
+    EXPECT_EQ(demo.exitStatus(), 0);
 }
 
 }  // namespace

@@ -37,11 +37,15 @@ class ChildProcess {
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
-    bool started() const { return pid_ > 0; }
+    bool started() const { return pid_ > 0 || status_.has_value(); }
     bool running();
+    // The exit status once the program has ended by itself (running() saw it end); a program
+    // ended by a signal gives 128 + the signal's number.
+    std::optional<int> exitStatus() const { return status_; }
 
   private:
     pid_t pid_ = -1;
+    std::optional<int> status_;
 };
 
 // The screen rectangle of the visible window whose name is `title`, waiting for it to be mapped
