@@ -195,6 +195,28 @@ scenario_tooltip() {
     wait_until 10 no_other_window || fail "the tooltip stayed after the pointer left the button"
 }
 
+# Hover: resting on "Apply" shows its highlighted plate; leaving it brings the plain one back
+# (the button's hover watch notices the pointer has gone).
+scenario_hover() {
+    start_sim
+    wait_lines 4
+    point_at 300 20
+    screenshot plain
+    local ax=$((WX + 586)) ay=$((WY + 474))
+    point_at 683 498
+    highlighted() {
+        screenshot hot
+        [[ $(differing_pixels "$OUT/plain.png" "$OUT/hot.png" $ax $ay 194 49) -gt 200 ]]
+    }
+    wait_until 5 highlighted || fail "the Apply button shows no highlight with the pointer on it"
+    point_at 300 20
+    plain_again() {
+        screenshot after
+        [[ $(differing_pixels "$OUT/plain.png" "$OUT/after.png" $ax $ay 194 49) -lt 20 ]]
+    }
+    wait_until 5 plain_again || fail "the Apply button stayed highlighted after the pointer left"
+}
+
 # No controller: "Hardware detection failed." shows before the main window and closes with Enter;
 # then the main window comes up, and nothing crosses the link, Apply included.
 scenario_absent() {
