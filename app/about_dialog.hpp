@@ -5,7 +5,7 @@
 #include "platform/wnd/afxwin.hpp"
 
 class CAboutDlg : public CDialogEx {
-public:
+  public:
     static constexpr UINT kTemplateId = 100;
 
     CAboutDlg();
