@@ -173,4 +173,20 @@ TEST(Simulator, AWholeStartUpPrintsTheQueriesAndTheAnswers) {
                            std::string(130 - 10, '0') + "\n");
 }
 
+TEST(Simulator, WithoutTheControllerNothingIsPrintedAndTheUserIsTold) {
+    ResetProgram();
+    sim::SimOptions options;
+    options.absent = true;
+    sim::SetUpSimBus(Bus(), options);
+    const std::unique_ptr<std::FILE, FileCloser> out(std::tmpfile());
+    DeviceLink::SetDefaultTap(sim::MakeReportPrinter(out.get()));
+    Step([] { ClickClose(); });
+    EXPECT_EQ(RunProgram(), FALSE);
+    DeviceLink::SetDefaultTap({});
+
+    EXPECT_EQ(std::ftell(out.get()), 0L) << "reports were printed without a controller";
+    ASSERT_EQ(Headless().MessageBoxTexts().size(), 1U);
+    EXPECT_EQ(Headless().MessageBoxTexts()[0], L"Hardware detection failed.");
+}
+
 }  // namespace
