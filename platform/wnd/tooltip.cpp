@@ -93,9 +93,12 @@ std::wstring TextOf(HWND tip, const Tool& t) {
     return info.szText;
 }
 
+// The cursor is watched only while a tip is shown or about to show: a program whose cursor
+// rests on a tool wakes up for nothing once the tip has popped down.
 void Hide(HWND tip, TooltipState& s) {
     ::KillTimer(tip, kShowTimer);
     ::KillTimer(tip, kPopTimer);
+    ::KillTimer(tip, kPollTimer);
     if (s.shown) {
         s.shown = false;
         s.hiddenAt = ::GetTickCount();
@@ -107,7 +110,6 @@ void Hide(HWND tip, TooltipState& s) {
 void Leave(HWND tip, TooltipState& s) {
     Hide(tip, s);
     s.current = -1;
-    ::KillTimer(tip, kPollTimer);
 }
 
 void Show(HWND tip, TooltipState& s) {
@@ -140,11 +142,7 @@ void Enter(HWND tip, TooltipState& s, int tool) {
     const bool wasShown = s.shown;
     Hide(tip, s);
     s.current = tool;
-    if (tool < 0) {
-        ::KillTimer(tip, kPollTimer);
-        return;
-    }
-    if (!s.active) return;
+    if (tool < 0 || !s.active) return;
     const bool quick = wasShown || (s.recentlyShown && ::GetTickCount() - s.hiddenAt < s.reshow);
     ::SetTimer(tip, kShowTimer, quick ? s.reshow : s.initial, nullptr);
     ::SetTimer(tip, kPollTimer, kPollPeriod, nullptr);
