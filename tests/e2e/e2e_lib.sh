@@ -162,8 +162,9 @@ wait_other_window() {
 
 # Prints X Y WIDTH HEIGHT of a window.
 geometry_of() {
-    local X Y WIDTH HEIGHT WINDOW SCREEN
-    eval "$(xdotool getwindowgeometry --shell "$1")"
+    # A window that is gone (a tooltip hidden meanwhile) reads as 0 0 0 0.
+    local X=0 Y=0 WIDTH=0 HEIGHT=0 WINDOW SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)"
     echo "$X $Y $WIDTH $HEIGHT"
 }
 
