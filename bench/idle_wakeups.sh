@@ -44,8 +44,5 @@ export VR_TRACE_WAKEUPS=1
 start_sim
 wait_lines 4
 measure "pointer off the window" 900 600
-measure "pointer resting on Apply" 683 498
-measure "pointer moved within Apply" 690 500
 measure "pointer on the empty skin" 360 15
 measure "pointer resting on Apply" 683 498
-measure "pointer moved within Apply" 690 500
