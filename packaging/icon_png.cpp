@@ -29,7 +29,7 @@ bool WriteKeyedPng(const Surface& picture, std::uint32_t key, const char* path) 
     }
     std::vector<png_byte> row(static_cast<std::size_t>(picture.width()) * 4);
     // libpng reports errors by a long jump back here.
-    if (setjmp(png_jmpbuf(png)) != 0) {  // NOLINT(cert-err52-cpp)
+    if (setjmp(png_jmpbuf(png)) != 0) {
         png_destroy_write_struct(&png, &info);
         return false;
     }
