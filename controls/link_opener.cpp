@@ -67,7 +67,7 @@ std::optional<std::string> FindOnPath(std::string_view program) {
 void OpenLinkInBrowser(const std::wstring& target) {
     const std::optional<std::string> opener = FindOnPath(kOpener);
     if (!opener) return;
-    std::string program = *opener;
+    const std::string& program = *opener;
     std::string name = kOpener;
     std::string argument = ToUtf8(target);
     char* const argv[] = {name.data(), argument.data(), nullptr};

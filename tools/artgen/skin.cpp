@@ -115,10 +115,9 @@ void DrawSyncPlate(Canvas& c) {
 void DrawEffectGrid(Canvas& c) {
     const Box& p = kEffectPanel;
     DrawPlate(c, p.left, p.top, p.right, p.bottom, {{14, 32, 54}, {10, 22, 40}, {36, 66, 96}, 12});
-    for (int row = 0; row < 3; ++row) {
+    for (const double y : kEffectRowY) {
         for (int col = 0; col < 8; ++col) {
             const double x = kEffectColumnX + 63 * col;
-            const double y = kEffectRowY[row];
             const double w = (col == 2 || col == 4 || col == 7) ? 59 : 60;
             DrawWell(c, x, y, x + w, y + 59, 9, {5, 12, 22}, {26, 48, 72});
         }
