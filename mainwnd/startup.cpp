@@ -1,9 +1,12 @@
 // Construction and the start-up sequence of the main window.
+#include <cstdio>
 #include <cwchar>
 #include <string>
 
+#include "device/access_hint.hpp"
 #include "device/device_commands.hpp"
 #include "mainwnd/main_window.hpp"
+#include "platform/gdi/utf.hpp"
 
 bool syncAll = false;
 
@@ -58,6 +61,11 @@ BOOL CVespaneRezuVovAdodizozaviDlg::OnInitDialog() {
 
     link.FindController();
     if (link.deviceHandle() == nullptr) {
+        // A controller that is there but may not be opened gets one line naming the node and
+        // the udev rule; the window shows the same message as for no controller.
+        if (const auto hint = FormatAccessHint(link, Utf8FromWide(AppExecutableName()))) {
+            std::fprintf(stderr, "%s\n", hint->c_str());
+        }
         MessageBoxW(m_hWnd, L"Hardware detection failed.", AppExecutableName().c_str(), MB_OK);
     }
 

@@ -2,6 +2,9 @@
 // the control table, the system menu and the first look of the selection.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 #include "app/fonts.hpp"
@@ -58,6 +61,27 @@ TEST(MainWindowStartup, WithoutControllerShowsOneMessageAndZeros) {
     });
     run.Run();
     EXPECT_EQ(run.backend().MessageBoxTexts().size(), 1u);
+}
+
+TEST(MainWindowStartup, ControllerThatMayNotBeOpenedAddsOneLineOnStderr) {
+    MainWindowHarness run({.present = false});
+    hid::EmulatedInterface denied;
+    denied.kind = hid::EmulatedInterface::Kind::Inert;
+    denied.devicePath = hid::EmulatedBus::ControllerPath(7);
+    denied.openError = std::strerror(EACCES);
+    denied.attributes = {hid::EmulatedBus::kControllerVendorId,
+                         hid::EmulatedBus::kControllerProductId, 0};
+    hid::EmulatedSystemBus().add(denied);
+    testing::internal::CaptureStderr();
+    run.Step([&] {
+        ASSERT_EQ(run.backend().MessageBoxTexts().size(), 1u);
+        EXPECT_EQ(run.backend().MessageBoxTexts()[0], L"Hardware detection failed.");
+    });
+    run.Run();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_NE(err.find("60-vespane-rgb.rules"), std::string::npos) << err;
+    EXPECT_NE(err.find(std::strerror(EACCES)), std::string::npos) << err;
 }
 
 struct ExpectedControl {
