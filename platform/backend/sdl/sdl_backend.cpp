@@ -172,6 +172,12 @@ void SdlBackend::WaitForInput(std::optional<DWORD> timeoutMs) {
 }
 
 POINT SdlBackend::CursorPos() {
+    if (!windows_.empty()) {
+        if (const std::optional<POINT> pointer =
+                X11PointerPosition(windows_.front()->sdlWindow())) {
+            return *pointer;
+        }
+    }
     int x = 0;
     int y = 0;
     SDL_GetGlobalMouseState(&x, &y);
@@ -220,7 +226,8 @@ void SdlBackend::dispatch(const SDL_Event& event) {
     switch (event.type) {
         case SDL_MOUSEMOTION:
             if (const TopLevelWindow* window = find(event.motion.windowID)) {
-                InputMouseMove(MouseOnScreen(*window, event.motion.x, event.motion.y));
+                InputMouseMove(MouseOnScreen(*window, event.motion.x, event.motion.y,
+                                             event.motion.state != 0));
             }
             break;
         case SDL_MOUSEBUTTONDOWN:
@@ -253,8 +260,8 @@ void SdlBackend::onMouseButton(const SDL_MouseButtonEvent& event) {
         return;
     }
     const HWND hwnd = window->hwnd();
-    const POINT screen = MouseOnScreen(*window, event.x, event.y);
     const bool down = event.state == SDL_PRESSED;
+    const POINT screen = MouseOnScreen(*window, event.x, event.y, !down);
     if (down && !window->isUnmanaged() && !AcceptsMouseInput(hwnd)) {
         raiseModalOver(hwnd);
     }
@@ -300,11 +307,16 @@ void SdlBackend::onWindowEvent(const SDL_WindowEvent& event) {
     }
 }
 
-POINT SdlBackend::MouseOnScreen(const TopLevelWindow& window, int x, int y) {
-    if (x11_) {
-        // SDL's window-relative mouse coordinates go stale while a window moves under a held
-        // button (it relates some to the window's old place); the server's pointer does not.
-        return CursorPos();
+POINT SdlBackend::MouseOnScreen(const TopLevelWindow& window, int x, int y, bool buttonHeld) {
+    if (x11_ && buttonHeld) {
+        // While a button is held the window layer may be moving the window itself, and an event
+        // the server sent before a move relates its point to the window's old place; the
+        // server's pointer does not. Otherwise the event's own point is the one that counts: the
+        // pointer may have moved on since (and SDL's global mouse state is a cache that pointer
+        // warps never refresh).
+        if (const std::optional<POINT> pointer = X11PointerPosition(window.sdlWindow())) {
+            return *pointer;
+        }
     }
     return window.ToScreen(x, y);
 }

@@ -51,8 +51,9 @@ class SdlBackend final : public Backend {
     void dispatch(const SDL_Event& event);
     void onWindowEvent(const SDL_WindowEvent& event);
     void onMouseButton(const SDL_MouseButtonEvent& event);
-    // Where a mouse event at (x, y) in the window happened on the screen.
-    POINT MouseOnScreen(const TopLevelWindow& window, int x, int y);
+    // Where a mouse event at (x, y) in the window happened on the screen; buttonHeld: a mouse
+    // button was down when the event happened (a move with a button held, a release).
+    POINT MouseOnScreen(const TopLevelWindow& window, int x, int y, bool buttonHeld);
     TopLevelWindow* find(HWND hwnd);
     TopLevelWindow* find(Uint32 sdlId);
     // Raises the window when the window layer has put it in front of a window shown before it.

@@ -67,6 +67,26 @@ POINT DesktopPosition(SDL_Window* window) {
     return POINT{x, y};
 }
 
+std::optional<POINT> X11PointerPosition(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    if (!X11Info(window, &info)) {
+        return std::nullopt;
+    }
+    Display* display = info.info.x11.display;
+    Window root = 0;
+    Window child = 0;
+    int x = 0;
+    int y = 0;
+    int windowX = 0;
+    int windowY = 0;
+    unsigned int buttons = 0;
+    if (XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &windowX,
+                      &windowY, &buttons) == False) {
+        return std::nullopt;
+    }
+    return POINT{x, y};
+}
+
 bool DesktopDragsWindows(SDL_Window* window) {
     SDL_SysWMinfo info;
     if (!X11Info(window, &info)) {

@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include <optional>
 #include <vector>
 
 #include "platform/backend/sdl/shape_rect.hpp"
@@ -18,6 +19,10 @@ void SetX11WindowShape(SDL_Window* window, const std::vector<ShapeRect>& shape);
 // The screen position of the window's top-left corner, asked of the X server when SDL runs on
 // X11 (SDL's record can lag behind a window manager's moves); elsewhere SDL's record.
 POINT DesktopPosition(SDL_Window* window);
+
+// Where the X server's pointer is now, asked of the server itself (SDL's global mouse state is a
+// cache that pointer warps and some moves never refresh); none where SDL does not run on X11.
+std::optional<POINT> X11PointerPosition(SDL_Window* window);
 
 // Whether the desktop of the window drags windows when SDL's hit test asks it to: on X11 only
 // when a window manager runs (a bare X server moves nothing); elsewhere the compositor does.
