@@ -175,14 +175,33 @@ POINT TopLevelWindow::ToScreen(int x, int y) const {
 
 SDL_HitTestResult TopLevelWindow::HitTest(SDL_Window* /*window*/, const SDL_Point* point,
                                           void* self) {
-    const auto* top = static_cast<const TopLevelWindow*>(self);
+    auto* top = static_cast<TopLevelWindow*>(self);
     if (!IsWindow(top->hwnd_) || !AcceptsMouseInput(top->hwnd_) ||
         !DesktopDragsWindows(top->window_.get())) {
         // The press goes to the window layer, which drags the window itself if it must.
         return SDL_HITTEST_NORMAL;
     }
     const LRESULT hit = HitTestTopLevel(top->hwnd_, top->ToScreen(point->x, point->y));
-    return hit == HTCAPTION ? SDL_HITTEST_DRAGGABLE : SDL_HITTEST_NORMAL;
+    if (hit != HTCAPTION) {
+        return SDL_HITTEST_NORMAL;
+    }
+    top->alignSdlPosition();
+    return SDL_HITTEST_DRAGGABLE;
+}
+
+void TopLevelWindow::alignSdlPosition() {
+    // SDL tells the window manager where the drag starts from its own record of the window's
+    // place, and that record can be wrong: SDL relates a move the server reported before the
+    // window manager framed the window to the frame, counting the frame's place twice. The
+    // window manager would then drop the window that far off. Make the record true first (the
+    // window stays where it is).
+    const POINT desktop = DesktopPosition(window_.get());
+    int x = 0;
+    int y = 0;
+    SDL_GetWindowPosition(window_.get(), &x, &y);
+    if (x != desktop.x || y != desktop.y) {
+        SDL_SetWindowPosition(window_.get(), desktop.x, desktop.y);
+    }
 }
 
 void TopLevelWindow::applyShape(const Region& shape, int width, int height) {

@@ -46,6 +46,8 @@ class TopLevelWindow {
   private:
     static SDL_HitTestResult HitTest(SDL_Window* window, const SDL_Point* point, void* self);
     void applyShape(const Region& shape, int width, int height);
+    // Corrects SDL's record of the window's screen position to where the desktop has it.
+    void alignSdlPosition();
 
     HWND hwnd_;
     bool unmanaged_;
