@@ -93,12 +93,9 @@ std::wstring TextOf(HWND tip, const Tool& t) {
     return info.szText;
 }
 
-// The cursor is watched only while a tip is shown or about to show: a program whose cursor
-// rests on a tool wakes up for nothing once the tip has popped down.
 void Hide(HWND tip, TooltipState& s) {
     ::KillTimer(tip, kShowTimer);
     ::KillTimer(tip, kPopTimer);
-    ::KillTimer(tip, kPollTimer);
     if (s.shown) {
         s.shown = false;
         s.hiddenAt = ::GetTickCount();
@@ -107,9 +104,13 @@ void Hide(HWND tip, TooltipState& s) {
     }
 }
 
+// The cursor is watched as long as it is on a tool, the tip popped down (its time ran out, a
+// click) or not: it may leave without a relayed move (over a part of the window that answers
+// HTCAPTION), and only then may the same tool show its tip again.
 void Leave(HWND tip, TooltipState& s) {
     Hide(tip, s);
     s.current = -1;
+    ::KillTimer(tip, kPollTimer);
 }
 
 void Show(HWND tip, TooltipState& s) {
@@ -140,9 +141,13 @@ void Show(HWND tip, TooltipState& s) {
 
 void Enter(HWND tip, TooltipState& s, int tool) {
     const bool wasShown = s.shown;
+    if (tool < 0) {
+        Leave(tip, s);
+        return;
+    }
     Hide(tip, s);
     s.current = tool;
-    if (tool < 0 || !s.active) return;
+    if (!s.active) return;
     const bool quick = wasShown || (s.recentlyShown && ::GetTickCount() - s.hiddenAt < s.reshow);
     ::SetTimer(tip, kShowTimer, quick ? s.reshow : s.initial, nullptr);
     ::SetTimer(tip, kPollTimer, kPollPeriod, nullptr);

@@ -151,6 +151,32 @@ TEST_F(Tooltip, AClickHidesTheTip) {
     EXPECT_FALSE(Shown());
 }
 
+// After the tip popped down (its time ran out, or a click) the cursor may still leave the tool
+// without a relayed move; coming back to the same tool then shows the tip again.
+TEST_F(Tooltip, ShowsAgainOnReturnAfterPoppingDownAndLeavingWithoutARelayedMove) {
+    h.MoveMouse({150, 130});
+    h.Advance(200);
+    h.Advance(2000);
+    ASSERT_FALSE(Shown()) << "popped after ten times the delay";
+    h.MoveMouse({1500, 900});  // outside every window: nothing is relayed
+    h.Advance(1000);
+    h.MoveMouse({150, 130});
+    h.Advance(200);
+    EXPECT_TRUE(Shown());
+
+    MSG press;
+    press.hwnd = tool.m_hWnd;
+    press.message = WM_LBUTTONDOWN;
+    press.pt = POINT{150, 130};
+    tip.RelayEvent(&press);
+    ASSERT_FALSE(Shown());
+    h.MoveMouse({1500, 900});
+    h.Advance(1000);
+    h.MoveMouse({150, 130});
+    h.Advance(200);
+    EXPECT_TRUE(Shown()) << "after a click";
+}
+
 }  // namespace
 
 namespace {
