@@ -15,6 +15,9 @@ constexpr UINT_PTR kShowTimer = 1;
 constexpr UINT_PTR kPopTimer = 2;
 constexpr UINT_PTR kPollTimer = 3;
 constexpr UINT kPollPeriod = 100;
+// Once the tip has popped down the watch need not be quick: it only has to notice that the
+// cursor has gone before it comes back.
+constexpr UINT kPoppedPollPeriod = 500;
 constexpr int kPadding = 4;
 
 struct Tool {
@@ -96,6 +99,7 @@ std::wstring TextOf(HWND tip, const Tool& t) {
 void Hide(HWND tip, TooltipState& s) {
     ::KillTimer(tip, kShowTimer);
     ::KillTimer(tip, kPopTimer);
+    if (s.current >= 0) ::SetTimer(tip, kPollTimer, kPoppedPollPeriod, nullptr);
     if (s.shown) {
         s.shown = false;
         s.hiddenAt = ::GetTickCount();
@@ -106,7 +110,8 @@ void Hide(HWND tip, TooltipState& s) {
 
 // The cursor is watched as long as it is on a tool, the tip popped down (its time ran out, a
 // click) or not: it may leave without a relayed move (over a part of the window that answers
-// HTCAPTION), and only then may the same tool show its tip again.
+// HTCAPTION), and only then may the same tool show its tip again. Slowly after a pop-down, so
+// that a cursor resting on a tool costs few wake-ups.
 void Leave(HWND tip, TooltipState& s) {
     Hide(tip, s);
     s.current = -1;
