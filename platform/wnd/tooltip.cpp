@@ -15,9 +15,6 @@ constexpr UINT_PTR kShowTimer = 1;
 constexpr UINT_PTR kPopTimer = 2;
 constexpr UINT_PTR kPollTimer = 3;
 constexpr UINT kPollPeriod = 100;
-// Once the tip has popped down the watch need not be quick: it only has to notice that the
-// cursor has gone before it comes back.
-constexpr UINT kPoppedPollPeriod = 500;
 constexpr int kPadding = 4;
 
 struct Tool {
@@ -99,7 +96,7 @@ std::wstring TextOf(HWND tip, const Tool& t) {
 void Hide(HWND tip, TooltipState& s) {
     ::KillTimer(tip, kShowTimer);
     ::KillTimer(tip, kPopTimer);
-    if (s.current >= 0) ::SetTimer(tip, kPollTimer, kPoppedPollPeriod, nullptr);
+    ::KillTimer(tip, kPollTimer);
     if (s.shown) {
         s.shown = false;
         s.hiddenAt = ::GetTickCount();
@@ -108,14 +105,13 @@ void Hide(HWND tip, TooltipState& s) {
     }
 }
 
-// The cursor is watched as long as it is on a tool, the tip popped down (its time ran out, a
-// click) or not: it may leave without a relayed move (over a part of the window that answers
-// HTCAPTION), and only then may the same tool show its tip again. Slowly after a pop-down, so
-// that a cursor resting on a tool costs few wake-ups.
+// The cursor is watched only while a tip is shown or about to show. When the tip pops down (its
+// time ran out, a click) the tool is forgotten, so the next relayed move over it starts again:
+// a cursor that left without a relayed move (over a part of the window that answers HTCAPTION)
+// gets its tip when it comes back, and a cursor resting on a tool wakes nothing.
 void Leave(HWND tip, TooltipState& s) {
     Hide(tip, s);
     s.current = -1;
-    ::KillTimer(tip, kPollTimer);
 }
 
 void Show(HWND tip, TooltipState& s) {
@@ -170,8 +166,7 @@ void Relay(HWND tip, TooltipState& s, const MSG& msg) {
         case WM_LBUTTONUP:
         case WM_RBUTTONDOWN:
         case WM_RBUTTONUP:
-            Hide(tip, s);
-            ::KillTimer(tip, kShowTimer);
+            Leave(tip, s);
             break;
         default:
             break;
@@ -288,7 +283,7 @@ LRESULT TooltipClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
                     Show(hwnd, *s);
                     break;
                 case kPopTimer:
-                    Hide(hwnd, *s);
+                    Leave(hwnd, *s);
                     break;
                 case kPollTimer: {
                     // The cursor may leave a tool without a relayed move (over a part of the

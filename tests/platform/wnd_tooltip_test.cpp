@@ -1,5 +1,6 @@
 // The tooltip control: the tip shows in its own window after the delay, hides when the cursor
 // leaves the tool, takes a tool's new text, and never takes the mouse.
+#include "platform/wnd/input.hpp"
 #include "wnd_test_support.hpp"
 
 namespace {
@@ -175,6 +176,18 @@ TEST_F(Tooltip, ShowsAgainOnReturnAfterPoppingDownAndLeavingWithoutARelayedMove)
     h.MoveMouse({150, 130});
     h.Advance(200);
     EXPECT_TRUE(Shown()) << "after a click";
+}
+
+// A cursor resting on a tool costs nothing once the tip has popped down: no timer of the tooltip
+// stays due.
+TEST_F(Tooltip, KeepsNoTimerOnceTheTipHasPoppedDown) {
+    h.MoveMouse({150, 130});
+    h.Advance(200);
+    ASSERT_TRUE(Shown());
+    EXPECT_TRUE(platform::NextTimerDueIn().has_value());
+    h.Advance(2000);
+    ASSERT_FALSE(Shown());
+    EXPECT_FALSE(platform::NextTimerDueIn().has_value());
 }
 
 }  // namespace
