@@ -61,17 +61,12 @@ Canvas DrawPopupSkin(bool chinese) {
     Print(c, L"64", {L"Arial", 11, true}, kPopupSlider.right - 3, kPopupSlider.bottom + 9,
           Align::Right, ends);
     // The slider's groove and the buttons' sockets.
-    const Box& s = kPopupSlider;
-    Fill(c,
-         [&s](double x, double y) {
-             return SdRoundRect(x, y, s.left + 2, s.top + 5, s.right - 2, s.top + 11, 3);
-         },
-         {4, 10, 18});
-    Stroke(c,
-           [&s](double x, double y) {
-               return SdRoundRect(x, y, s.left + 2, s.top + 5, s.right - 2, s.top + 11, 3);
-           },
-           1, {40, 70, 100});
+    const auto groove = [](double x, double y) {
+        const Box& s = kPopupSlider;
+        return SdRoundRect(x, y, s.left + 2, s.top + 5, s.right - 2, s.top + 11, 3);
+    };
+    Fill(c, groove, {4, 10, 18});
+    Stroke(c, groove, 1, {40, 70, 100});
     for (const Box& b : {kPopupReset, kPopupOk}) {
         Fill(c, BoxShape(b, 10, 2), {5, 12, 22});
         Stroke(c, BoxShape(b, 10, 2), 1, {34, 64, 94});
