@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake pkg-config
-  libhidapi-dev libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev
+  libhidapi-dev libsdl2-dev libx11-dev libxext-dev libfreetype-dev libfontconfig-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-wqy-microhei
   xvfb xdotool openbox imagemagick x11-utils
