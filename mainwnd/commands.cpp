@@ -69,31 +69,30 @@ void CVespaneRezuVovAdodizozaviDlg::ApplySelection() {
     const int red = redSlider.position;
     const int green = greenSlider.position;
     const int blue = blueSlider.position;
-    if (syncAll) {
-        ApplyArgbEffect(link, effect, colorPreset, red, green, blue);
-        ApplyVrgbEffect(link, *this, effect, colorPreset, red, green, blue, language);
-    } else if (channel == kChannelArgb) {
-        ApplyArgbEffect(link, effect, colorPreset, red, green, blue);
-    } else if (channel == kChannelVrgb) {
-        ApplyVrgbEffect(link, *this, effect, colorPreset, red, green, blue, language);
+    if (syncAll || state.channel == kChannelArgb) {
+        ApplyArgbEffect(link, state.effect, state.colorPreset, red, green, blue);
+    }
+    if (syncAll || state.channel == kChannelVrgb) {
+        ApplyVrgbEffect(link, *this, state.effect, state.colorPreset, red, green, blue,
+                        state.language);
     }
 }
 
 void CVespaneRezuVovAdodizozaviDlg::SwitchLanguage() {
-    if (language == UiLanguage::English) {
-        language = UiLanguage::Chinese;
+    if (state.language == UiLanguage::English) {
+        state.language = UiLanguage::Chinese;
         languageLabel.SetWindowTextW(kLanguageName.chinese);
         ledQtyLabel.SetWindowTextW(kLedQtyCaption.chinese);
-    } else if (language == UiLanguage::Chinese) {
-        language = UiLanguage::English;
+    } else if (state.language == UiLanguage::Chinese) {
+        state.language = UiLanguage::English;
         languageLabel.SetWindowTextW(kLanguageName.english);
         ledQtyLabel.SetWindowTextW(kLedQtyCaption.english);
     }
-    SetLanguageTexts(language);
+    SetLanguageTexts(state.language);
 }
 
 void CVespaneRezuVovAdodizozaviDlg::TakeWheelColour() {
-    colorPreset = 0;
+    state.colorPreset = 0;
     const COLORREF picked = colorWheel.pickedColor;
     if (picked == kIgnoredWheelColour) {
         return;
@@ -106,7 +105,7 @@ void CVespaneRezuVovAdodizozaviDlg::TakeWheelColour() {
 }
 
 void CVespaneRezuVovAdodizozaviDlg::ChoosePreset(std::size_t index) {
-    colorPreset = kPresetSwatches[index].colorPreset;
+    state.colorPreset = kPresetSwatches[index].colorPreset;
     for (std::size_t i = 0; i < presetButtons.size(); ++i) {
         ShowSelection(presetButtons[i], kPresetSwatches[i].images, i == index);
     }
@@ -114,7 +113,7 @@ void CVespaneRezuVovAdodizozaviDlg::ChoosePreset(std::size_t index) {
 }
 
 void CVespaneRezuVovAdodizozaviDlg::ChooseEffect(std::size_t index) {
-    effect = static_cast<std::int32_t>(index) + 1;
+    state.effect = static_cast<std::int32_t>(index) + 1;
     for (std::size_t k = 0; k < effectButtons.size(); ++k) {
         ShowSelection(effectButtons[k], EffectImages(static_cast<std::int32_t>(k) + 1), k == index);
     }
@@ -127,7 +126,7 @@ void CVespaneRezuVovAdodizozaviDlg::ChooseChannel(std::int32_t newChannel) {
     if (!syncAll) {
         ShowArgbOnlyEffects(newChannel == kChannelArgb ? SW_SHOWNORMAL : SW_HIDE);
     }
-    channel = newChannel;
+    state.channel = newChannel;
 }
 
 void CVespaneRezuVovAdodizozaviDlg::RunLedQuantityDialog() {

@@ -29,9 +29,7 @@ class CVespaneRezuVovAdodizozaviDlg : public CDialogEx, public LedCountOwner, pu
     HICON hIcon = nullptr;
     CBitmap skinBitmap;  // the background, also published as the property "MPBmpProp"
     UINT skinId = 0;
-    std::int32_t colorPreset = 0;
-    std::int32_t effect = 0;
-    std::int32_t channel = 0;
+    LightingState state;
 
     // The member objects, in construction order. The media player host of the original platform
     // has no counterpart here; nothing in the window depends on it.
@@ -48,16 +46,13 @@ class CVespaneRezuVovAdodizozaviDlg : public CDialogEx, public LedCountOwner, pu
     std::array<CMPButton, kEffectCount> effectButtons;
     CMPButton ledQtyButton;
     CMPStatic ledCountLabel;
-    UiLanguage language = UiLanguage::English;
     CMPButton languageButton;
     CMPStatic languageLabel;
     CMPStatic ledQtyLabel;
-    std::int32_t ledCount = 0;
     CBitmapSlider redSlider;
     CBitmapSlider greenSlider;
     CBitmapSlider blueSlider;
     DeviceLink link{hid::SystemBus()};
-    RECT ledCountRect{};
 
     // Framework overrides, in slot order.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -69,12 +64,12 @@ class CVespaneRezuVovAdodizozaviDlg : public CDialogEx, public LedCountOwner, pu
     void SetLanguageTexts(UiLanguage newLanguage);
 
     // What the LED quantity popup needs of this window.
-    int uiLanguage() const override { return static_cast<int>(language); }
-    int ledCountValue() const override { return ledCount; }
-    void setLedCountValue(int count) override { ledCount = count; }
+    int uiLanguage() const override { return static_cast<int>(state.language); }
+    int ledCountValue() const override { return state.ledCount; }
+    void setLedCountValue(int count) override { state.ledCount = count; }
     DeviceLink& deviceLink() override { return link; }
     CWnd& ledCountLabelWnd() override { return ledCountLabel; }
-    RECT ledCountArea() const override { return ledCountRect; }
+    RECT ledCountArea() const override { return state.ledCountRect; }
 
     // A message of the device commands (the VRGB report's request to choose an effect), shown
     // over this window.

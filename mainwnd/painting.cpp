@@ -46,7 +46,7 @@ void CVespaneRezuVovAdodizozaviDlg::OnPaint() {
     dc.SetBkMode(TRANSPARENT);
 
     // The swatch is filled through a context of the whole client area, beyond the paint region.
-    const COLORREF swatch = PreviewColour(colorPreset, colorWheel.pickedColor);
+    const COLORREF swatch = PreviewColour(state.colorPreset, colorWheel.pickedColor);
     CClientDC windowDc(this);
     CBrush brush(swatch);
     windowDc.FillRect(&kPreviewRect, &brush);

@@ -23,11 +23,7 @@ constexpr COLORREF kTipBackColor = RGB(255, 255, 255);
 }  // namespace
 
 CVespaneRezuVovAdodizozaviDlg::CVespaneRezuVovAdodizozaviDlg() : CDialogEx(kMainTemplate, nullptr) {
-    ledCountRect = kLedCountRect;
     hIcon = LoadIconW(AfxGetResourceHandle(), kIconResource);
-    effect = kStartEffect;
-    channel = kChannelArgb;
-    language = UiLanguage::English;
 }
 
 // Members go in the reverse of their construction order; the link closes the controller handle.
@@ -69,14 +65,14 @@ BOOL CVespaneRezuVovAdodizozaviDlg::OnInitDialog() {
         MessageBoxW(m_hWnd, L"Hardware detection failed.", AppExecutableName().c_str(), MB_OK);
     }
 
-    const ArgbState state = QueryArgbState(link);
-    redSlider.SetPosition(state.red);
-    greenSlider.SetPosition(state.green);
-    blueSlider.SetPosition(state.blue);
+    const ArgbState colour = QueryArgbState(link);
+    redSlider.SetPosition(colour.red);
+    greenSlider.SetPosition(colour.green);
+    blueSlider.SetPosition(colour.blue);
 
-    ledCount = QueryLedCount(link, ledCount);
+    state.ledCount = QueryLedCount(link, state.ledCount);
     wchar_t countText[16] = {};
-    std::swprintf(countText, std::size(countText), L"%d", ledCount);
+    std::swprintf(countText, std::size(countText), L"%d", state.ledCount);
     ledCountLabel.SetWindowTextW(countText);
     return TRUE;
 }

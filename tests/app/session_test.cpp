@@ -124,11 +124,11 @@ void ExpectConsistent(const CVespaneRezuVovAdodizozaviDlg& main) {
         const int effect = static_cast<int>(k) + 1;
         if (main.effectButtons[k].normalBmp == SelectedEffectImage(effect)) {
             ++selectedEffects;
-            EXPECT_EQ(main.effect, effect);
+            EXPECT_EQ(main.state.effect, effect);
         }
         if (k >= 7) {
             EXPECT_EQ(main.effectButtons[k].IsWindowVisible() != FALSE,
-                      !syncAll && main.channel == 1)
+                      !syncAll && main.state.channel == 1)
                 << "effect button " << k;
         }
     }
@@ -143,15 +143,15 @@ void ExpectConsistent(const CVespaneRezuVovAdodizozaviDlg& main) {
     EXPECT_EQ(main.syncButton.normalBmp, syncAll ? 205U : 204U);
     EXPECT_EQ(main.argbButton.IsWindowVisible() != FALSE, !syncAll);
     EXPECT_EQ(main.vrgbButton.IsWindowVisible() != FALSE, !syncAll);
-    ASSERT_TRUE(main.channel == 1 || main.channel == 2);
-    EXPECT_EQ(main.argbButton.normalBmp, main.channel == 1 ? 201U : 200U);
-    EXPECT_EQ(main.vrgbButton.normalBmp, main.channel == 1 ? 202U : 203U);
+    ASSERT_TRUE(main.state.channel == 1 || main.state.channel == 2);
+    EXPECT_EQ(main.argbButton.normalBmp, main.state.channel == 1 ? 201U : 200U);
+    EXPECT_EQ(main.vrgbButton.normalBmp, main.state.channel == 1 ? 202U : 203U);
 
     for (const CBitmapSlider* slider : {&main.redSlider, &main.greenSlider, &main.blueSlider}) {
         EXPECT_GE(slider->position, 0);
         EXPECT_LE(slider->position, 255);
     }
-    EXPECT_EQ(main.ledCountLabel.GetWindowTextString(), std::to_wstring(main.ledCount));
+    EXPECT_EQ(main.ledCountLabel.GetWindowTextString(), std::to_wstring(main.state.ledCount));
 }
 
 // One random action on whatever window is in front: the popup when it is open, else the main

@@ -63,7 +63,7 @@ TEST(MainWindowApply, VrgbRightAfterStartAsksForAnEffectAndWritesNothing) {
     auto& dlg = run.dlg();
     run.Step([&] {
         run.Click(dlg.vrgbButton);
-        EXPECT_EQ(dlg.channel, 2);
+        EXPECT_EQ(dlg.state.channel, 2);
         run.Click(dlg.applyButton);
         ASSERT_EQ(run.backend().MessageBoxTexts().size(), 1u);
         EXPECT_EQ(run.backend().MessageBoxTexts()[0],
@@ -92,7 +92,7 @@ TEST(MainWindowApply, SynchronizedBreatheWithPresetFiveWritesBothChannels) {
         run.Click(dlg.syncButton);
         run.Click(dlg.effectButtons[2]);
         run.Click(dlg.presetButtons[5]);
-        EXPECT_EQ(dlg.colorPreset, 5);
+        EXPECT_EQ(dlg.state.colorPreset, 5);
         run.Click(dlg.applyButton);
         const auto reports = run.ReceivedAfterStartup();
         ASSERT_EQ(reports.size(), 2u);
@@ -163,7 +163,7 @@ TEST(MainWindowSync, OnHidesNineteenButtonsAndOffShowsThemAllAlsoAfterVrgb) {
         EXPECT_EQ(VisibleArgbOnlyEffects(dlg), 17) << "shown although VRGB is still chosen";
         EXPECT_TRUE(Visible(dlg.argbButton));
         EXPECT_TRUE(Visible(dlg.vrgbButton));
-        EXPECT_EQ(dlg.channel, 2);
+        EXPECT_EQ(dlg.state.channel, 2);
         // From the start state (ARGB): on hides 17 + 2, off shows all 19.
         run.Click(dlg.argbButton);
         run.Click(dlg.syncButton);
@@ -186,15 +186,15 @@ TEST(MainWindowChannels, VrgbHidesEffectsEightToTwentyFourAndKeepsTheChosenEffec
     run.Step([&] {
         run.Click(dlg.effectButtons[14]);
         run.Click(dlg.vrgbButton);
-        EXPECT_EQ(dlg.channel, 2);
-        EXPECT_EQ(dlg.effect, 15);
+        EXPECT_EQ(dlg.state.channel, 2);
+        EXPECT_EQ(dlg.state.effect, 15);
         EXPECT_EQ(VisibleArgbOnlyEffects(dlg), 0);
         EXPECT_EQ(dlg.argbButton.normalBmp, 200u);
         EXPECT_EQ(dlg.argbButton.hotBmp, 200u);
         EXPECT_EQ(dlg.vrgbButton.normalBmp, 203u);
         EXPECT_EQ(dlg.vrgbButton.hotBmp, 203u);
         run.Click(dlg.argbButton);
-        EXPECT_EQ(dlg.channel, 1);
+        EXPECT_EQ(dlg.state.channel, 1);
         EXPECT_EQ(VisibleArgbOnlyEffects(dlg), 17);
         EXPECT_EQ(dlg.argbButton.normalBmp, 201u);
         EXPECT_EQ(dlg.vrgbButton.normalBmp, 202u);
@@ -204,7 +204,7 @@ TEST(MainWindowChannels, VrgbHidesEffectsEightToTwentyFourAndKeepsTheChosenEffec
         run.Click(dlg.vrgbButton);
         const POINT hiddenButton = run.Centre(dlg.effectButtons[20]);
         run.backend().Click(hiddenButton);
-        EXPECT_EQ(dlg.effect, 15);
+        EXPECT_EQ(dlg.state.effect, 15);
     });
     run.Run();
 }
@@ -214,12 +214,12 @@ TEST(MainWindowChoices, EffectChoiceRedrawsTheWholeGroup) {
     auto& dlg = run.dlg();
     run.Step([&] {
         run.Click(dlg.effectButtons[0]);
-        EXPECT_EQ(dlg.effect, 1);
+        EXPECT_EQ(dlg.state.effect, 1);
         ExpectEffectLooks(dlg, 1);
         run.Click(dlg.effectButtons[23]);
-        EXPECT_EQ(dlg.effect, 24);
+        EXPECT_EQ(dlg.state.effect, 24);
         ExpectEffectLooks(dlg, 24);
-        EXPECT_EQ(dlg.channel, 1);
+        EXPECT_EQ(dlg.state.channel, 1);
     });
     run.Run();
 }
@@ -232,7 +232,7 @@ TEST(MainWindowChoices, PresetNumbersAreNotInScreenOrder) {
     run.Step([&] {
         for (std::size_t chosen : {4u, 0u, 7u, 2u}) {
             run.Click(dlg.presetButtons[chosen]);
-            EXPECT_EQ(dlg.colorPreset, numbers[chosen]);
+            EXPECT_EQ(dlg.state.colorPreset, numbers[chosen]);
             for (std::size_t i = 0; i < 8; ++i) {
                 EXPECT_EQ(dlg.presetButtons[i].normalBmp,
                           i == chosen ? unselected[i] + 1 : unselected[i]);
@@ -273,7 +273,7 @@ TEST(MainWindowWheel, PureRedMovesTheSlidersAndRepaintsTextsAndPreview) {
         run.backend().Click(*red);
         run.MoveAway();
         EXPECT_EQ(dlg.colorWheel.pickedColor, RGB(255, 0, 0));
-        EXPECT_EQ(dlg.colorPreset, 0);
+        EXPECT_EQ(dlg.state.colorPreset, 0);
         EXPECT_EQ(dlg.redSlider.position, 255);
         EXPECT_EQ(dlg.greenSlider.position, 0);
         EXPECT_EQ(dlg.blueSlider.position, 0);
@@ -295,7 +295,7 @@ TEST(MainWindowWheel, TheIgnoredColourOnlyResetsThePreset) {
         run.MoveAway();
         run.Click(dlg.presetButtons[2]);
         run.MoveAway();
-        EXPECT_EQ(dlg.colorPreset, 2);
+        EXPECT_EQ(dlg.state.colorPreset, 2);
         // What the screen shows under the press point is what the wheel samples.
         const POINT at = run.Centre(dlg.colorWheel);
         const POINT origin = run.Screen(0, 0);
@@ -305,7 +305,7 @@ TEST(MainWindowWheel, TheIgnoredColourOnlyResetsThePreset) {
         run.backend().Press(at);
         run.backend().Release(at);
         EXPECT_EQ(dlg.colorWheel.pickedColor, RGB(13, 29, 37));
-        EXPECT_EQ(dlg.colorPreset, 0);
+        EXPECT_EQ(dlg.state.colorPreset, 0);
         EXPECT_EQ(dlg.redSlider.position, 1);
         EXPECT_EQ(dlg.greenSlider.position, 2);
         EXPECT_EQ(dlg.blueSlider.position, 3);
@@ -318,13 +318,13 @@ TEST(MainWindowLanguage, SwitchingTwiceReturnsEverythingToEnglish) {
     auto& dlg = run.dlg();
     run.Step([&] {
         run.Click(dlg.languageButton);
-        EXPECT_EQ(dlg.language, UiLanguage::Chinese);
+        EXPECT_EQ(dlg.state.language, UiLanguage::Chinese);
         EXPECT_EQ(dlg.languageLabel.GetWindowTextString(), L"中文");
         EXPECT_EQ(dlg.ledQtyLabel.GetWindowTextString(), L"灯数选择");
         EXPECT_EQ(dlg.applyButton.GetWindowTextString(), L"灯效应用");
         EXPECT_EQ(dlg.toolTip.GetToolCount(), 31);
         run.Click(dlg.languageButton);
-        EXPECT_EQ(dlg.language, UiLanguage::English);
+        EXPECT_EQ(dlg.state.language, UiLanguage::English);
         EXPECT_EQ(dlg.languageLabel.GetWindowTextString(), L"ENGLISH");
         EXPECT_EQ(dlg.ledQtyLabel.GetWindowTextString(), L"Lights Qty");
         EXPECT_EQ(dlg.applyButton.GetWindowTextString(), L"Apply");
@@ -347,7 +347,7 @@ TEST(MainWindowKeys, EscapeAndHelpDoNothing) {
         run.backend().Pump();
         EXPECT_TRUE(::IsWindow(dlg.m_hWnd));
         EXPECT_TRUE(dlg.IsWindowVisible());
-        EXPECT_EQ(dlg.effect, 6);
+        EXPECT_EQ(dlg.state.effect, 6);
         EXPECT_TRUE(run.ReceivedAfterStartup().empty());
     });
     // The window is still running: this step runs in its loop.
@@ -378,12 +378,12 @@ TEST(MainWindowPopup, LedQuantityButtonRunsThePopupModally) {
         ASSERT_EQ(popups.size(), 1u);
         // The main window takes no input while the popup runs.
         run.Click(dlg.effectButtons[0]);
-        EXPECT_EQ(dlg.effect, 8);
+        EXPECT_EQ(dlg.state.effect, 8);
         run.backend().Key(VK_ESCAPE);
     });
     run.Step([&] {
         EXPECT_TRUE(run.OtherVisibleWindows().empty());
-        EXPECT_EQ(dlg.ledCount, 20);
+        EXPECT_EQ(dlg.state.ledCount, 20);
         EXPECT_TRUE(run.ReceivedAfterStartup().empty());
     });
     run.Run();

@@ -60,7 +60,7 @@ TEST(MainWindowPainting, PreviewShowsTheWheelColourForCustomAndTheScreenColourOf
         EXPECT_EQ(run.Pixel(615, 300), 0x3D45FFu);
         run.Click(dlg.presetButtons[3]);
         run.MoveAway();
-        EXPECT_EQ(dlg.colorPreset, 7);
+        EXPECT_EQ(dlg.state.colorPreset, 7);
         EXPECT_EQ(run.Pixel(585, 273), 0xE795C9u);
         EXPECT_EQ(run.Pixel(644, 329), 0xE795C9u);
         // Just outside the swatch the skin is untouched by the fill.
@@ -105,7 +105,7 @@ TEST(MainWindowPainting, DraggingASliderUpdatesItsValueTextOnly) {
         run.backend().Click(POINT{slider.left + 100, slider.top + 6});
         run.MoveAway();
         EXPECT_EQ(dlg.redSlider.position, 195);
-        EXPECT_EQ(dlg.colorPreset, 0);
+        EXPECT_EQ(dlg.state.colorPreset, 0);
         EXPECT_TRUE(run.ReceivedAfterStartup().empty());
         ExpectValueText(run, kRedValueBox, {753, 360}, RGB(255, 0, 0), L"195");
         EXPECT_EQ(run.Pixel(615, 300), 0x3D45FFu) << "the preview keeps the wheel's colour";
@@ -132,7 +132,7 @@ TEST(MainWindowFrame, DragsByItsSurfaceButNotByItsButtons) {
         RECT unmoved{};
         dlg.GetWindowRect(&unmoved);
         EXPECT_EQ(unmoved, after);
-        EXPECT_EQ(dlg.effect, 1) << "the drag over a button is that button's click";
+        EXPECT_EQ(dlg.state.effect, 1) << "the drag over a button is that button's click";
     });
     run.Run();
 }

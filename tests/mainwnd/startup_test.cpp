@@ -25,12 +25,12 @@ TEST(MainWindowStartup, WithControllerTakesItsColourAndCountWithoutMessage) {
         EXPECT_EQ(dlg.redSlider.position, 10);
         EXPECT_EQ(dlg.greenSlider.position, 200);
         EXPECT_EQ(dlg.blueSlider.position, 30);
-        EXPECT_EQ(dlg.ledCount, 42);
+        EXPECT_EQ(dlg.state.ledCount, 42);
         EXPECT_EQ(TextOf(dlg.ledCountLabel), L"42");
-        EXPECT_EQ(dlg.effect, 8);
-        EXPECT_EQ(dlg.channel, 1);
-        EXPECT_EQ(dlg.colorPreset, 0);
-        EXPECT_EQ(dlg.language, UiLanguage::English);
+        EXPECT_EQ(dlg.state.effect, 8);
+        EXPECT_EQ(dlg.state.channel, 1);
+        EXPECT_EQ(dlg.state.colorPreset, 0);
+        EXPECT_EQ(dlg.state.language, UiLanguage::English);
         EXPECT_FALSE(syncAll);
         // The two queries, in order: the ARGB state, then the LED count sent as it was (0).
         ASSERT_EQ(run.received().size(), 2u);
@@ -51,13 +51,13 @@ TEST(MainWindowStartup, WithoutControllerShowsOneMessageAndZeros) {
         EXPECT_EQ(dlg.greenSlider.position, 0);
         EXPECT_EQ(dlg.blueSlider.position, 0);
         EXPECT_EQ(TextOf(dlg.ledCountLabel), L"0");
-        EXPECT_EQ(dlg.effect, 8);
-        EXPECT_EQ(dlg.channel, 1);
+        EXPECT_EQ(dlg.state.effect, 8);
+        EXPECT_EQ(dlg.state.channel, 1);
         EXPECT_EQ(dlg.effectButtons[7].normalBmp, 145u);
         EXPECT_EQ(dlg.argbButton.normalBmp, 201u);
         // The window stays usable: a click still reaches the commands.
         run.Click(dlg.effectButtons[2]);
-        EXPECT_EQ(dlg.effect, 3);
+        EXPECT_EQ(dlg.state.effect, 3);
     });
     run.Run();
     EXPECT_EQ(run.backend().MessageBoxTexts().size(), 1u);

@@ -54,16 +54,16 @@ TEST(MainWindowTooltips, EffectFourteenShowsItsNameInBothLanguages) {
         const POINT at = run.Centre(dlg.effectButtons[13]);
         run.backend().Press(at);
         run.backend().Release(at);
-        EXPECT_EQ(dlg.effect, 14);
+        EXPECT_EQ(dlg.state.effect, 14);
         EXPECT_TRUE(run.TipShown());
 
         run.Click(dlg.languageButton);
-        EXPECT_EQ(dlg.language, UiLanguage::Chinese);
+        EXPECT_EQ(dlg.state.language, UiLanguage::Chinese);
         HoverAndWait(run, dlg.effectButtons[13], 210);
         ExpectTipShows(run, L"彩色循环");
 
         run.Click(dlg.languageButton);
-        EXPECT_EQ(dlg.language, UiLanguage::English);
+        EXPECT_EQ(dlg.state.language, UiLanguage::English);
         HoverAndWait(run, dlg.effectButtons[13], 210);
         ExpectTipShows(run, L"ColorCycle");
 

@@ -85,7 +85,7 @@ TEST_P(NumDlgTest, OpensOnItsSkinCentredWithTheCountClampedIntoTheSlider) {
         SCOPED_TRACE(stored);
         Start(stored);
         WithPopup([&](CNumDlg& popup) {
-            EXPECT_EQ(MainWindow()->ledCount, stored);
+            EXPECT_EQ(MainWindow()->state.ledCount, stored);
             EXPECT_EQ(popup.backBmpId, language.skin);
             EXPECT_EQ(popup.qtySlider.position, shown);
             EXPECT_EQ(popup.qtySlider.minimum, 4);
@@ -142,7 +142,7 @@ TEST_P(NumDlgTest, ConfirmWritesTheSliderCountAndUpdatesTheMainWindow) {
                       EXPECT_EQ(reports.back(), BuildLedCountSet(written));
                       EXPECT_EQ(Bus().controller().state().ledCount, written);
                       CVespaneRezuVovAdodizozaviDlg& main = *MainWindow();
-                      EXPECT_EQ(main.ledCount, written);
+                      EXPECT_EQ(main.state.ledCount, written);
                       EXPECT_EQ(main.ledCountLabel.GetWindowTextString(), std::to_wstring(written));
                   });
     }
@@ -160,7 +160,7 @@ TEST_P(NumDlgTest, ResetWritesEightWhateverTheSliderShows) {
         [] {
             EXPECT_EQ(LastReport(), BuildLedCountSet(8));
             EXPECT_EQ(ReceivedReports().size(), 3U);
-            EXPECT_EQ(MainWindow()->ledCount, 8);
+            EXPECT_EQ(MainWindow()->state.ledCount, 8);
             EXPECT_EQ(MainWindow()->ledCountLabel.GetWindowTextString(), L"8");
         });
 }
@@ -179,7 +179,7 @@ TEST_P(NumDlgTest, EndKeyThenConfirmWritesSixtyFour) {
         },
         [] {
             EXPECT_EQ(LastReport(), BuildLedCountSet(64));
-            EXPECT_EQ(MainWindow()->ledCount, 64);
+            EXPECT_EQ(MainWindow()->state.ledCount, 64);
         });
 }
 
@@ -221,7 +221,7 @@ TEST_P(NumDlgTest, EscapeAndTheSystemCloseLeaveWithoutWriting) {
             },
             [] {
                 EXPECT_EQ(ReceivedReports().size(), 2U) << "something was written";
-                EXPECT_EQ(MainWindow()->ledCount, 30);
+                EXPECT_EQ(MainWindow()->state.ledCount, 30);
                 EXPECT_EQ(MainWindow()->ledCountLabel.GetWindowTextString(), L"30");
             });
     }
@@ -301,7 +301,7 @@ TEST(NumDlgWithoutController, ConfirmStillUpdatesTheMainWindow) {
     });
     Step([] {
         EXPECT_EQ(Popup(), nullptr);
-        EXPECT_EQ(MainWindow()->ledCount, 4);
+        EXPECT_EQ(MainWindow()->state.ledCount, 4);
         EXPECT_EQ(MainWindow()->ledCountLabel.GetWindowTextString(), L"4");
         ClickClose();
     });
