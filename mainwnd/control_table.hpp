@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "mainwnd/control_spec.hpp"
+#include "controls/control_spec.hpp"
 
 class CVespaneRezuVovAdodizozaviDlg;
 

@@ -2,6 +2,7 @@
 // and the routing of the messages that have no handler slot of their own.
 #include "app/about_dialog.hpp"
 #include "controls/bitmap_slider.hpp"
+#include "controls/skinned_window.hpp"
 #include "mainwnd/main_window.hpp"
 
 namespace {
@@ -19,10 +20,7 @@ LRESULT CVespaneRezuVovAdodizozaviDlg::WindowProc(UINT message, WPARAM wParam, L
 }
 
 LRESULT CVespaneRezuVovAdodizozaviDlg::OnNcHitTest(POINT screenPoint) {
-    WINDOWPLACEMENT placement{};
-    GetWindowPlacement(&placement);
-    if (placement.showCmd == SW_SHOWNORMAL &&
-        screenPoint.y - placement.rcNormalPosition.top < kDragDepth) {
+    if (DragsBySurface(*this, screenPoint, kDragDepth)) {
         return HTCAPTION;
     }
     return CDialogEx::OnNcHitTest(screenPoint);

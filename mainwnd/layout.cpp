@@ -1,6 +1,6 @@
 // The window's shape and background, and its child controls.
-#include "controls/bitmap_region.hpp"
 #include "controls/bitmap_slider.hpp"
+#include "controls/skinned_window.hpp"
 #include "mainwnd/control_table.hpp"
 #include "mainwnd/main_window.hpp"
 
@@ -12,32 +12,21 @@ constexpr UINT kRedThumb = 233;
 constexpr UINT kGreenThumb = 237;
 constexpr UINT kBlueThumb = 236;
 
+// The table's rows add 0x0100 (BS_LEFT, TBS_TOOLTIPS or SS_NOTIFY) to the child style.
+constexpr DWORD kTableControlStyle = kChildControlStyle | 0x0100;
+
 constexpr COLORREF kLabelBackground = RGB(0, 20, 64);
 
 }  // namespace
 
 void CVespaneRezuVovAdodizozaviDlg::LoadSkin() {
     skinId = kSkinBitmap;
-    {
-        CBmpRgn shaper;
-        shaper.window = m_hWnd;
-        shaper.bitmap = LoadBitmapW(AfxGetResourceHandle(), kSkinBitmap);
-        shaper.keyColor = RGB(255, 255, 255);
-        shaper.leftInset = 1;
-        shaper.rightInset = 0;
-        shaper.ShapeWindow();
-    }
-    if (skinBitmap.GetSafeHandle() != nullptr) {
-        skinBitmap.DeleteObject();
-    }
-    skinBitmap.LoadBitmapW(kSkinBitmap);
-    SetPropW(m_hWnd, kSkinBitmapProperty, skinBitmap.GetSafeHandle());
-    Invalidate(FALSE);
+    ApplySkin(*this, skinBitmap, kSkinBitmap);
 }
 
 void CVespaneRezuVovAdodizozaviDlg::CreateControls() {
     const auto table = MainControlTable(*this);
-    CreateTableControls(*this, table);
+    CreateTableControls(*this, table, kTableControlStyle);
 
     colorWheel.colorPick = TRUE;
 

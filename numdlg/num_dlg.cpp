@@ -1,11 +1,10 @@
 #include "numdlg/num_dlg.hpp"
 
 #include <array>
-#include <cwctype>
 #include <string>
 
-#include "app/fonts.hpp"
-#include "controls/bitmap_region.hpp"
+#include "controls/control_spec.hpp"
+#include "controls/skinned_window.hpp"
 #include "device/device_commands.hpp"
 #include "numdlg/led_count_owner.hpp"
 #include "numdlg/num_dlg_layout.hpp"
@@ -13,39 +12,6 @@
 using namespace numdlg;
 
 namespace {
-
-constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;  // 0x52000000
-
-// One child control of the popup, created like a row of the main window's control table.
-struct ChildRow {
-    CWnd* control;
-    const wchar_t* className;
-    UINT id;
-    UINT normalBmp;
-    UINT hotBmp;
-    int left;
-    int top;
-    int width;  // for buttons: taken from the normal bitmap
-    int height;
-    int fontEntry;
-};
-
-bool IsButtonClass(const wchar_t* className) {
-    std::wstring lower(className);
-    for (wchar_t& c : lower) {
-        c = static_cast<wchar_t>(std::towlower(c));
-    }
-    return lower == L"button";
-}
-
-SIZE BitmapSize(UINT resourceId) {
-    CBitmap bitmap;
-    BITMAP info;
-    if (bitmap.LoadBitmapW(resourceId) && bitmap.GetBitmap(&info) != 0) {
-        return SIZE{info.bmWidth, info.bmHeight};
-    }
-    return SIZE{};
-}
 
 std::wstring FormatCount(int count) {
     return std::to_wstring(count);  // the "%d" form
@@ -90,43 +56,18 @@ int CNumDlg::OnCreate(CREATESTRUCTW* create) {
 
 void CNumDlg::LoadBackground() {
     backBmpId = IsChinese() ? kSkinChinese : kSkinEnglish;
-    {
-        CBmpRgn shaper;
-        shaper.window = m_hWnd;
-        shaper.bitmap = LoadBitmapW(AfxGetResourceHandle(), backBmpId);
-        shaper.keyColor = 0xFFFFFF;
-        shaper.leftInset = 1;
-        shaper.rightInset = 0;
-        shaper.ShapeWindow();
-    }
-    backBmp.DeleteObject();
-    backBmp.LoadBitmapW(backBmpId);
-    SetPropW(m_hWnd, kSkinBitmapProperty, backBmp.GetSafeHandle());
-    CWnd::InvalidateRect(nullptr, FALSE);
+    ApplySkin(*this, backBmp, backBmpId);
 }
 
 void CNumDlg::CreateControls() {
-    const std::array<ChildRow, 4> rows{{
-        {&resetButton, L"Button", kResetId, kResetNormal, kResetHot, 49, 146, 0, 0, 5},
-        {&okButton, L"Button", kOkId, kOkNormal, kOkHot, 178, 146, 0, 0, 5},
-        {&dismissButton, L"Button", kDismissId, kDismissNormal, kDismissHot, 309, 11, 0, 0, 5},
-        {&qtySlider, L"msctls_trackbar32", kSliderId, 0, 0, 49, 106, 243, 16, 0},
+    // Row i gets the control ID 1500 + i: reset, OK, dismiss, slider.
+    const std::array<ControlSpec, 4> rows{{
+        {&resetButton, L"Button", nullptr, kResetNormal, 49, 146, 0, 0, kResetHot, 0, 0, 5},
+        {&okButton, L"Button", nullptr, kOkNormal, 178, 146, 0, 0, kOkHot, 0, 0, 5},
+        {&dismissButton, L"Button", nullptr, kDismissNormal, 309, 11, 0, 0, kDismissHot, 0, 0, 5},
+        {&qtySlider, L"msctls_trackbar32", nullptr, 0, 49, 106, 243, 16, 0, 0, 0, 0},
     }};
-    for (const ChildRow& row : rows) {
-        int width = row.width;
-        int height = row.height;
-        if (IsButtonClass(row.className)) {
-            auto* const button = static_cast<CMPButton*>(row.control);
-            button->SetBitmaps(row.normalBmp, row.hotBmp, 0);
-            const SIZE size = BitmapSize(row.normalBmp);
-            width = size.cx;
-            height = size.cy;
-        }
-        const RECT rect{row.left, row.top, row.left + width, row.top + height};
-        row.control->Create(row.className, nullptr, kChildStyle, rect, this, row.id);
-        row.control->SendMessageW(WM_SETFONT, reinterpret_cast<WPARAM>(AppFont(row.fontEntry)),
-                                  FALSE);
-    }
+    CreateTableControls(*this, rows, kChildControlStyle);
 }
 
 void CNumDlg::SetUpSlider() {
@@ -167,10 +108,7 @@ void CNumDlg::OnPaint() {
 }
 
 LRESULT CNumDlg::OnNcHitTest(POINT screenPoint) {
-    WINDOWPLACEMENT placement;
-    GetWindowPlacement(&placement);
-    if (placement.showCmd == SW_SHOWNORMAL &&
-        screenPoint.y - placement.rcNormalPosition.top < kDragDepth) {
+    if (DragsBySurface(*this, screenPoint, kDragDepth)) {
         return HTCAPTION;
     }
     return CDialogEx::OnNcHitTest(screenPoint);

@@ -23,10 +23,11 @@ struct ControlSpec {
 
 inline constexpr UINT kFirstControlId = 1500;
 
-// WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | 0x0100 (BS_LEFT, TBS_TOOLTIPS or SS_NOTIFY).
-inline constexpr DWORD kTableControlStyle = 0x52000100;
+// WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN.
+inline constexpr DWORD kChildControlStyle = 0x52000000;
 
-// Creates the controls of a table in row order as children of `parent`. A "Button" row (the class
-// compared without regard to case) first gets its three bitmaps and the size of its normal bitmap;
-// every control then gets the font of its row's font number.
-void CreateTableControls(CWnd& parent, std::span<const ControlSpec> table);
+// Creates the controls of a table in row order as children of `parent`, each with its row's style
+// added to `baseStyle`. A "Button" row (the class compared without regard to case) first gets its
+// three bitmaps and the size of its normal bitmap; every control then gets the font of its row's
+// font number.
+void CreateTableControls(CWnd& parent, std::span<const ControlSpec> table, DWORD baseStyle);

@@ -1,4 +1,4 @@
-#include "mainwnd/control_spec.hpp"
+#include "controls/control_spec.hpp"
 
 #include <cwctype>
 #include <string_view>
@@ -33,7 +33,7 @@ SIZE BitmapSize(UINT resourceId) {
 
 }  // namespace
 
-void CreateTableControls(CWnd& parent, std::span<const ControlSpec> table) {
+void CreateTableControls(CWnd& parent, std::span<const ControlSpec> table, DWORD baseStyle) {
     UINT id = kFirstControlId;
     for (const ControlSpec& row : table) {
         int width = row.width;
@@ -48,8 +48,8 @@ void CreateTableControls(CWnd& parent, std::span<const ControlSpec> table) {
         }
         const RECT rect{row.x, row.y, row.x + width, row.y + height};
         // A failed creation leaves that control out; the other rows are still created.
-        if (row.control->Create(row.className, row.text, row.style | kTableControlStyle, rect,
-                                &parent, id)) {
+        if (row.control->Create(row.className, row.text, row.style | baseStyle, rect, &parent,
+                                id)) {
             row.control->SendMessageW(WM_SETFONT, reinterpret_cast<WPARAM>(AppFont(row.fontNumber)),
                                       0);
         }
