@@ -16,7 +16,9 @@ sdl::SdlBackend& OpenDesktop() {
         static sdl::SdlBackend* const backend = std::make_unique<sdl::SdlBackend>().release();
         return *backend;
     } catch (const sdl::DisplayUnavailable& error) {
-        std::fprintf(stderr, "%s: cannot open a display (%s). Run it on a desktop session.\n",
+        std::fprintf(stderr,
+                     "%s: cannot open a display (%s). It needs an X server; a Wayland desktop "
+                     "provides one through XWayland.\n",
                      program_invocation_short_name, error.what());
         std::fflush(stdout);
         // Quick exit: static objects being destroyed must not ask for the backend again.

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <string>
 
@@ -39,44 +38,28 @@ void SetHints() {
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
 }
 
-// Opens SDL's video on the desktop session: X11 where DISPLAY names a server, else Wayland. Never
-// SDL's invisible fallbacks (offscreen, dummy), which it picks when nothing else opens.
-void OpenDesktopDriver() {
-    struct Desktop {
-        const char* driver;
-        const char* variable;
-    };
-    std::string reasons;
-    for (const Desktop desktop :
-         {Desktop{"x11", "DISPLAY"}, Desktop{"wayland", "WAYLAND_DISPLAY"}}) {
-        const char* name = std::getenv(desktop.variable);
-        if (name == nullptr) {
-            continue;
-        }
-        SetHints();
-        SDL_SetHint(SDL_HINT_VIDEODRIVER, desktop.driver);
-        if (SDL_Init(SDL_INIT_VIDEO) == 0) {
-            return;
-        }
-        reasons += std::string(reasons.empty() ? "" : "; ") + desktop.driver + " on \"" + name +
-                   "\": " + SDL_GetError();
-        SDL_Quit();
+// Why SDL's X11 driver did not open: what the user can act on.
+std::string WhyNoXServer() {
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || *display == '\0') {
+        return "DISPLAY is not set";
     }
-    throw DisplayUnavailable(reasons.empty() ? "neither DISPLAY nor WAYLAND_DISPLAY is set"
-                                             : reasons);
+    return std::string("no X server answers on DISPLAY \"") + display + "\"";
 }
 
 }  // namespace
 
 SdlVideo::SdlVideo() {
     SetHints();
-    if (std::getenv("SDL_VIDEODRIVER") != nullptr) {
-        // The user chose SDL's video driver.
-        if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-            throw DisplayUnavailable(SDL_GetError());
-        }
-    } else {
-        OpenDesktopDriver();
+    // X11 whatever SDL_VIDEODRIVER asks for: the windows' shapes and exact placement need an X
+    // server (a Wayland desktop provides one through XWayland). Under SDL's Wayland driver they
+    // are lost and the first tooltip ends the connection; the offscreen and dummy drivers show
+    // nothing at all.
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_OVERRIDE);
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        const std::string reason = WhyNoXServer();
+        SDL_Quit();
+        throw DisplayUnavailable(reason);
     }
     // Keys arrive as key events; no input method is needed.
     SDL_StopTextInput();
@@ -86,9 +69,7 @@ SdlVideo::~SdlVideo() {
     SDL_Quit();
 }
 
-SdlBackend::SdlBackend()
-    : x11_(std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0),
-      traceWakeUps_(std::getenv("VR_TRACE_WAKEUPS") != nullptr) {}
+SdlBackend::SdlBackend() : traceWakeUps_(std::getenv("VR_TRACE_WAKEUPS") != nullptr) {}
 
 DWORD SdlBackend::Now() {
     return static_cast<DWORD>(SDL_GetTicks64());
@@ -217,7 +198,7 @@ SIZE SdlBackend::ScreenSize() {
 
 bool SdlBackend::MovesWindowsItself() {
     if (windows_.empty()) {
-        return !x11_;
+        return false;
     }
     return DesktopDragsWindows(windows_.front()->sdlWindow());
 }
@@ -308,7 +289,7 @@ void SdlBackend::onWindowEvent(const SDL_WindowEvent& event) {
 }
 
 POINT SdlBackend::MouseOnScreen(const TopLevelWindow& window, int x, int y, bool buttonHeld) {
-    if (x11_ && buttonHeld) {
+    if (buttonHeld) {
         // While a button is held the window layer may be moving the window itself, and an event
         // the server sent before a move relates its point to the window's old place; the
         // server's pointer does not. Otherwise the event's own point is the one that counts: the

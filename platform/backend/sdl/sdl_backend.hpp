@@ -1,5 +1,5 @@
-// The desktop backend: every top-level window of the window layer is a borderless SDL window
-// shaped by its region; SDL's input becomes the window layer's input calls.
+// The desktop backend: every top-level window of the window layer is a borderless SDL window on
+// the X server, shaped by its region; SDL's input becomes the window layer's input calls.
 #pragma once
 
 #include <SDL.h>
@@ -14,7 +14,7 @@
 
 namespace platform::sdl {
 
-// No display could be opened (no X server or Wayland compositor to talk to).
+// No X server could be opened; what() says why (DISPLAY unset, or no server answers on it).
 class DisplayUnavailable : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
@@ -64,7 +64,6 @@ class SdlBackend final : public Backend {
     void traceWakeUp(const char* cause, Uint32 eventType) const;
 
     SdlVideo video_;
-    bool x11_;  // SDL runs on an X server
     std::vector<std::unique_ptr<TopLevelWindow>> windows_;
     std::vector<HWND> order_;  // shown windows front to back, as last seen
     std::uint64_t wakeUps_ = 0;
