@@ -13,6 +13,10 @@ using namespace numdlg;
 
 namespace {
 
+// The popup's title in the taskbar and the window switcher: the title its skin shows.
+constexpr const wchar_t* kTitleChinese = L"5V ARGB设备灯数设置";
+constexpr const wchar_t* kTitleEnglish = L"5V ARGB Devices LED Qty Setting";
+
 std::wstring FormatCount(int count) {
     return std::to_wstring(count);  // the "%d" form
 }
@@ -48,6 +52,7 @@ int CNumDlg::OnCreate(CREATESTRUCTW* create) {
         return -1;
     }
     LoadBackground();
+    SetWindowTextW(IsChinese() ? kTitleChinese : kTitleEnglish);
     CreateControls();
     SetUpSlider();
     dismissButton.ShowWindow(SW_HIDE);

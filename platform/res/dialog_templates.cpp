@@ -9,8 +9,8 @@ constexpr std::array kAboutItems{
     DialogItemTemplate{L"static", L"#128", SS_ICON, 0, 14, 14, 20, 20, IDC_STATIC_ID},
     DialogItemTemplate{L"static", L"Vespane Rezu Vov Adodizozavi,1.0.0.2 版", SS_NOPREFIX | SS_LEFT,
                        0, 35, 14, 132, 8, IDC_STATIC_ID},
-    DialogItemTemplate{L"static", L"RGB lighting control for the motherboard", SS_LEFT, 0, 42, 28,
-                       114, 8, IDC_STATIC_ID},
+    DialogItemTemplate{L"static", L"Motherboard RGB lighting control", SS_LEFT, 0, 42, 28, 114, 8,
+                       IDC_STATIC_ID},
     DialogItemTemplate{L"Button", L"确定", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 124, 42, 50, 14, IDOK},
 };
 
@@ -29,7 +29,8 @@ constexpr DialogTemplate kAbout{
     kAboutItems,
 };
 
-// 102: the main window, an empty popup; its controls are created in code.
+// 102: the main window, an empty popup; its controls are created in code. It draws no caption;
+// its title names it in the taskbar and the window switcher.
 constexpr DialogTemplate kMain{
     102,
     DS_SETFONT | DS_FIXEDSYS | WS_POPUP | WS_VISIBLE | WS_SYSMENU,
@@ -38,7 +39,7 @@ constexpr DialogTemplate kMain{
     0,
     320,
     200,
-    L"",
+    L"Vespane RGB",
     L"MS Shell Dlg",
     9,
     0,
