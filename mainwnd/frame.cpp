@@ -1,5 +1,5 @@
-// The borderless frame: dragging by the surface, the system menu's About command, the drag icon,
-// and the routing of the messages that have no handler slot of their own.
+// The borderless frame: dragging by the surface, the system menu's About and Close commands, the
+// drag icon, and the routing of the messages that have no handler slot of their own.
 #include "app/about_dialog.hpp"
 #include "controls/bitmap_slider.hpp"
 #include "controls/skinned_window.hpp"
@@ -30,6 +30,14 @@ void CVespaneRezuVovAdodizozaviDlg::OnSysCommand(UINT id, LPARAM lParam) {
     if ((id & 0xFFF0) == kAboutCommand) {
         CAboutDlg about;
         about.DoModal();
+        return;
+    }
+    if ((id & 0xFFF0) == SC_CLOSE) {
+        // The desktop's close request (Alt+F4, the taskbar, the window manager's menu) and the
+        // system menu's Close end the program as the close button does. The dialog's default
+        // would turn them into a Cancel from no control, which the command handling swallows
+        // like the Escape key.
+        OnOK();
         return;
     }
     CDialogEx::OnSysCommand(id, lParam);

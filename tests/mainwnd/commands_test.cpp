@@ -368,6 +368,94 @@ TEST(MainWindowClose, CloseButtonEndsTheModalRun) {
     EXPECT_FALSE(::IsWindow(dlg.m_hWnd) && dlg.IsWindowVisible());
 }
 
+// The desktop's close request (the window manager's close, the taskbar), Alt+F4 and the Close
+// item of the system menu end the run as the close button does, writing nothing.
+TEST(MainWindowClose, TheDesktopsCloseRequestAltF4AndTheSystemMenusCloseEndTheRun) {
+    enum class Way { DesktopRequest, AltF4, SystemMenu };
+    for (const Way way : {Way::DesktopRequest, Way::AltF4, Way::SystemMenu}) {
+        SCOPED_TRACE(static_cast<int>(way));
+        MainWindowHarness run;
+        auto& dlg = run.dlg();
+        bool ranAfterClose = false;
+        run.Step([&] {
+            dlg.SetFocus();
+            if (way == Way::DesktopRequest) {
+                platform::InputCloseRequested(dlg.m_hWnd);
+            } else {
+                run.backend().KeyDown(VK_MENU);
+                run.backend().Key(way == Way::AltF4 ? VK_F4 : VK_SPACE);
+                run.backend().KeyUp(VK_MENU);
+            }
+        });
+        if (way == Way::SystemMenu) {
+            // In the menu's loop: up from nothing is the last item (About), once more is Close.
+            run.Step([&] {
+                run.backend().Key(VK_UP);
+                run.backend().Key(VK_UP);
+                run.backend().Key(VK_RETURN);
+            });
+        }
+        run.Step([&] { ranAfterClose = true; });
+        EXPECT_EQ(run.Run(), IDOK);
+        EXPECT_FALSE(ranAfterClose) << "the window kept running";
+        EXPECT_TRUE(run.ReceivedAfterStartup().empty());
+    }
+}
+
+// While a popup, a message box or the About box runs, the main window takes no close request;
+// each of them takes its own: the popup closes without writing, the message box as with OK, the
+// About box as with its button, and the main window runs on.
+TEST(MainWindowClose, ACloseRequestGoesToTheWindowInFront) {
+    MainWindowHarness run({.ledCount = 20});
+    auto& dlg = run.dlg();
+    HWND popup = nullptr;
+    bool mainRanOn = false;
+    run.Step([&] { run.Click(dlg.ledQtyButton); });
+    run.Step([&] {
+        const auto windows = run.OtherVisibleWindows();
+        ASSERT_EQ(windows.size(), 1u);
+        popup = windows[0];
+        platform::InputCloseRequested(dlg.m_hWnd);
+        run.backend().Pump();
+        EXPECT_TRUE(::IsWindowVisible(popup)) << "the popup went with its disabled owner";
+        platform::InputCloseRequested(popup);
+    });
+    run.Step([&] {
+        EXPECT_TRUE(run.OtherVisibleWindows().empty()) << "the popup stayed";
+        EXPECT_EQ(dlg.ledCount, 20);
+        EXPECT_TRUE(run.ReceivedAfterStartup().empty());
+        // VRGB with the start effect 8: the request to choose a VRGB effect.
+        run.backend().SetAnswerMessageBoxes(false);
+        run.Click(dlg.vrgbButton);
+        run.Click(dlg.applyButton);
+    });
+    run.Step([&] {
+        const HWND box = run.backend().OpenMessageBox();
+        ASSERT_NE(box, nullptr);
+        platform::InputCloseRequested(dlg.m_hWnd);
+        run.backend().Pump();
+        EXPECT_EQ(run.backend().OpenMessageBox(), box);
+        platform::InputCloseRequested(box);
+    });
+    run.Step([&] {
+        EXPECT_EQ(run.backend().OpenMessageBox(), nullptr) << "the message box stayed";
+        ::PostMessageW(dlg.m_hWnd, WM_SYSCOMMAND, CVespaneRezuVovAdodizozaviDlg::kAboutCommand, 0);
+        run.backend().Pump();
+    });
+    run.Step([&] {
+        const auto windows = run.OtherVisibleWindows();
+        ASSERT_EQ(windows.size(), 1u) << "no About box";
+        platform::InputCloseRequested(windows[0]);
+    });
+    run.Step([&] {
+        EXPECT_TRUE(run.OtherVisibleWindows().empty()) << "the About box stayed";
+        mainRanOn = true;
+    });
+    EXPECT_EQ(run.Run(), IDOK);
+    EXPECT_NE(popup, nullptr);
+    EXPECT_TRUE(mainRanOn);
+}
+
 TEST(MainWindowPopup, LedQuantityButtonRunsThePopupModally) {
     MainWindowHarness run({.ledCount = 20});
     auto& dlg = run.dlg();
