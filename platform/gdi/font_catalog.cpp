@@ -146,6 +146,12 @@ void SetFontCatalogForTesting(FontCatalog* catalog) {
 }
 
 std::string FontFamilyFor(const std::string& faceName) {
-    const auto alias = Aliases().find(Lower(faceName));
+    const std::string lower = Lower(faceName);
+    // The dialog font of Windows is a name that stands for its dialog face. Drawn in Liberation
+    // Sans (Arial's metric twin, about as wide as that face), texts sized for Windows dialogs fit
+    // their controls here too; a default sans-serif face such as DejaVu Sans is wider and cuts
+    // them.
+    if (lower == "ms shell dlg" || lower == "ms shell dlg 2") return "Liberation Sans";
+    const auto alias = Aliases().find(lower);
     return alias != Aliases().end() ? alias->second.family : faceName;
 }

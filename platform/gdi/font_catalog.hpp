@@ -26,6 +26,7 @@ FontCatalog& CurrentFontCatalog();
 // Test seam: the catalog to use from now on; null returns to the system catalog.
 void SetFontCatalogForTesting(FontCatalog* catalog);
 
-// The family to look up for a face name: a name registered as standing for an installed family
+// The family to look up for a face name: the Windows dialog font ("MS Shell Dlg", "MS Shell Dlg
+// 2") gives Liberation Sans; a name registered as standing for an installed family
 // (AddFontResourceW of a missing file) gives that family; any other name is returned unchanged.
 std::string FontFamilyFor(const std::string& faceName);

@@ -2,11 +2,14 @@
 // About box from the system menu, and the simulator's report lines for a whole start-up.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <set>
 
 #include "app/about_dialog.hpp"
+#include "platform/gdi/utf.hpp"
+#include "platform/wnd/control_drawing.hpp"
 #include "platform/wnd/window_tree.hpp"
 #include "tests/app/program_driver.hpp"
 #include "tools/sim/report_printer.hpp"
@@ -39,6 +42,61 @@ std::size_t ColoursUnder(HWND top, HWND child) {
         }
     }
     return colours.size();
+}
+
+// The colour of a COLORREF as a surface stores it (0x00RRGGBB).
+std::uint32_t SurfaceColour(COLORREF colour) {
+    return (static_cast<std::uint32_t>(GetRValue(colour)) << 16) |
+           (static_cast<std::uint32_t>(GetGValue(colour)) << 8) | GetBValue(colour);
+}
+
+// Checks that a static's text is drawn whole inside it: the text drawn alone in the static's
+// font, with room to spare on the right, inks nothing right of the static's width, and the static
+// in the box shows exactly that drawing. A text too wide for its static fails the first check;
+// a box drawn in another font than the one measured fails the second.
+void ExpectTextDrawnWhole(HWND box, HWND label) {
+    SCOPED_TRACE(Utf8FromWide(label->text));
+    const RECT boxRect = platform::WindowScreenRect(box);
+    const RECT rect = platform::WindowScreenRect(label);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    const int room = width + 200;
+
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP canvas = CreateCompatibleBitmap(screen, room, height);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ oldBitmap = SelectObject(dc, canvas);
+    const HGDIOBJ oldFont =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    RECT all{0, 0, room, height};
+    FillRect(dc, &all, CBrush(wnd::kDialogColor));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    DrawTextW(dc, label->text.c_str(), static_cast<int>(label->text.size()), &all,
+              DT_SINGLELINE | DT_TOP | DT_NOPREFIX);
+
+    int rightmostInk = -1;
+    int mismatches = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < room; ++x) {
+            const COLORREF alone = GetPixel(dc, x, y);
+            if (alone != wnd::kDialogColor) rightmostInk = std::max(rightmostInk, x);
+            if (x < width && PixelOf(box, rect.left - boxRect.left + x,
+                                     rect.top - boxRect.top + y) != SurfaceColour(alone)) {
+                ++mismatches;
+            }
+        }
+    }
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(canvas);
+    DeleteDC(dc);
+
+    EXPECT_GT(rightmostInk, width / 2) << "the text is hardly drawn";
+    EXPECT_LT(rightmostInk, width) << "the text ends " << rightmostInk + 1 - width
+                                   << " pixels right of its static, " << width << " wide";
+    EXPECT_EQ(mismatches, 0) << "the static does not show the text as drawn alone";
 }
 
 // Checks the open About box and clicks its OK button.
@@ -136,6 +194,72 @@ TEST(AppShell, EverySystemCommandFromSixteenToThirtyOneOpensTheAboutBox) {
         Step([] { ExpectAboutClosedThenClose(); });
         EXPECT_EQ(RunProgram(), FALSE);
     }
+}
+
+// Every top-level window has a title for the taskbar and the window switcher: the main window
+// the program's name, the LED popup the title its skin shows in the language in use, the About
+// box its caption; message boxes the executable's name.
+TEST(AppShell, EveryTopLevelWindowHasATitle) {
+    ResetProgram({.present = false});
+    const auto popupTitle = [] {
+        const CNumDlg* popup = Popup();
+        return popup != nullptr ? platform::WindowCaption(popup->GetSafeHwnd()) : L"no popup";
+    };
+    Step([] {
+        EXPECT_EQ(platform::WindowCaption(MainWindow()->GetSafeHwnd()), L"Vespane RGB");
+        ClickLedQuantity();
+    });
+    Step([&] {
+        EXPECT_EQ(popupTitle(), L"5V ARGB Devices LED Qty Setting");
+        Headless().Key(VK_ESCAPE);
+    });
+    Step([] {
+        ClickLanguage();
+        ClickLedQuantity();
+    });
+    Step([&] {
+        EXPECT_EQ(popupTitle(), L"5V ARGB设备灯数设置");
+        Headless().Key(VK_ESCAPE);
+    });
+    Step([] {
+        MainWindow()->PostMessageW(WM_SYSCOMMAND, CVespaneRezuVovAdodizozaviDlg::kAboutCommand, 0);
+        Headless().Pump();
+    });
+    Step([] {
+        EXPECT_NE(FindTopLevel(kAboutCaption), nullptr) << "no About box";
+        Headless().Key(VK_RETURN);
+    });
+    Step([] {
+        EXPECT_EQ(platform::WindowCaption(MainWindow()->GetSafeHwnd()), L"Vespane RGB");
+        ClickClose();
+    });
+    EXPECT_EQ(RunProgram(), FALSE);
+    ASSERT_EQ(Headless().MessageBoxCaptions().size(), 1U) << "Hardware detection failed.";
+    EXPECT_EQ(Headless().MessageBoxCaptions()[0], AppExecutableName());
+    EXPECT_FALSE(AppExecutableName().empty());
+}
+
+TEST(AppShell, AboutTextsAreDrawnWholeInsideTheirStatics) {
+    ResetProgram();
+    Step([] {
+        MainWindow()->PostMessageW(WM_SYSCOMMAND, CVespaneRezuVovAdodizozaviDlg::kAboutCommand, 0);
+        Headless().Pump();
+    });
+    Step([] {
+        const HWND about = FindTopLevel(kAboutCaption);
+        ASSERT_NE(about, nullptr) << "no About box";
+        int texts = 0;
+        for (HWND child : about->children) {
+            if (child->className == L"static" && child->icon == nullptr) {
+                ExpectTextDrawnWhole(about, child);
+                ++texts;
+            }
+        }
+        EXPECT_EQ(texts, 2) << "the version and the notice";
+        Headless().Key(VK_RETURN);
+    });
+    Step([] { ClickClose(); });
+    EXPECT_EQ(RunProgram(), FALSE);
 }
 
 struct FileCloser {
