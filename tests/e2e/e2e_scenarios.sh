@@ -249,6 +249,86 @@ scenario_close() {
     [[ $status -eq 0 ]] || fail "the program ended with status $status"
 }
 
+# The X property of a window, as xprop prints it after the "=".
+property_of() {
+    xprop -id "$1" "$2" 2>/dev/null | sed -n 's/^[^=]*= //p'
+}
+
+expect_property() {
+    local actual
+    actual=$(property_of "$1" "$2")
+    [[ "$actual" == "$3" ]] || fail "$2 of window $1 is [$actual], not [$3]"
+}
+
+need_wmctrl() {
+    command -v wmctrl >/dev/null || { echo "SKIPPED: wmctrl is not installed" >&2; exit $SKIP; }
+}
+
+# Titles for the taskbar and the window switcher: the main window's and the LED popup's, in both
+# the X11 and the EWMH property; the class stays the executable's name.
+scenario_title() {
+    start_sim
+    wait_lines 4
+    expect_property "$main_window" _NET_WM_NAME '"Vespane RGB"'
+    expect_property "$main_window" WM_NAME '"Vespane RGB"'
+    expect_property "$main_window" WM_CLASS '"vespane-rgb-sim", "vespane-rgb-sim"'
+    click_at $LED_QTY
+    local popup
+    popup=$(wait_other_window 10)
+    expect_property "$popup" _NET_WM_NAME '"5V ARGB Devices LED Qty Setting"'
+    expect_property "$popup" WM_NAME '"5V ARGB Devices LED Qty Setting"'
+}
+
+# The desktop's close request (wmctrl asks the window manager, which sends WM_DELETE_WINDOW)
+# ends the program with status 0; Escape before it does not.
+scenario_desktop_close() {
+    need_wmctrl
+    start_sim
+    wait_lines 4
+    # The ARGB button, already chosen: the window takes the keyboard focus and nothing changes.
+    # (A click on the bare skin would start a drag by the window manager.)
+    click_at 449 45
+    xdotool key --clearmodifiers Escape
+    # Apply still writes: the program handled the Escape and runs on.
+    click_at $APPLY
+    wait_lines 5
+    sim_running || fail "Escape ended the program"
+    wmctrl -c "Vespane RGB" || fail "wmctrl found no window titled Vespane RGB"
+    wait_until 10 eval '! sim_running' || fail "the desktop's close request did not end the program"
+    local status=0
+    wait "$sim_pid" || status=$?
+    sim_pid=""
+    [[ $status -eq 0 ]] || fail "the program ended with status $status"
+    expect_line_total 5
+}
+
+# The desktop's close request on the LED popup closes it without writing; the program runs on.
+scenario_popup_desktop_close() {
+    need_wmctrl
+    start_sim --leds 30
+    wait_lines 4
+    click_at $LED_QTY
+    local popup
+    popup=$(wait_other_window 10)
+    wmctrl -i -c "$popup" || fail "wmctrl cannot close the popup"
+    wait_until 10 no_other_window || fail "the popup stayed after the desktop's close request"
+    sim_running || fail "the program ended with the popup"
+    click_at $APPLY
+    wait_lines 5
+    expect_line_total 5
+}
+
+# SDL asked for its Wayland driver, on a Wayland display that leads nowhere: the program uses the
+# X server all the same, its window appears and Apply writes its report.
+scenario_wayland_asked() {
+    SDL_VIDEODRIVER=wayland WAYLAND_DISPLAY=vr-nowhere start_sim
+    wait_lines 4
+    click_at $APPLY
+    wait_lines 5
+    expect_line 5 write 00800b020f020003033d45ff
+    expect_line_total 5
+}
+
 declare -F "scenario_$scenario" >/dev/null || { echo "no scenario $scenario" >&2; exit 2; }
 "scenario_$scenario"
 echo "PASSED: $scenario"
