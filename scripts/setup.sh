@@ -13,7 +13,7 @@ packages=(
   libhidapi-dev libsdl2-dev libx11-dev libxext-dev libfreetype-dev libfontconfig-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-wqy-microhei
-  xvfb xdotool openbox imagemagick x11-utils
+  xvfb xdotool openbox imagemagick x11-utils wmctrl weston xwayland
   clang libclang-rt-14-dev clang-tidy valgrind dpkg-dev
 )
 
