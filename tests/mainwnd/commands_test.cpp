@@ -422,7 +422,7 @@ TEST(MainWindowClose, ACloseRequestGoesToTheWindowInFront) {
     });
     run.Step([&] {
         EXPECT_TRUE(run.OtherVisibleWindows().empty()) << "the popup stayed";
-        EXPECT_EQ(dlg.ledCount, 20);
+        EXPECT_EQ(dlg.state.ledCount, 20);
         EXPECT_TRUE(run.ReceivedAfterStartup().empty());
         // VRGB with the start effect 8: the request to choose a VRGB effect.
         run.backend().SetAnswerMessageBoxes(false);
