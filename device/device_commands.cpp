@@ -4,7 +4,7 @@
 #include "device/report_builders.hpp"
 
 void ApplyArgbEffect(DeviceLink& link, int effect, int colorPreset, int red, int green, int blue) {
-    link.WriteReport(BuildArgbEffectReport(effect, colorPreset, red, green, blue));
+    link.SendReport(BuildArgbEffectReport(effect, colorPreset, red, green, blue));
 }
 
 void ApplyVrgbEffect(DeviceLink& link, MessageSink& messages, int effect, int colorPreset, int red,
@@ -14,7 +14,7 @@ void ApplyVrgbEffect(DeviceLink& link, MessageSink& messages, int effect, int co
         if (const auto text = SelectEffectText(language)) messages.ShowMessage(*text);
         return;
     }
-    link.WriteReport(BuildVrgbEffectReport(effect, colorPreset, red, green, blue));
+    link.SendReport(BuildVrgbEffectReport(effect, colorPreset, red, green, blue));
 }
 
 ArgbState QueryArgbState(DeviceLink& link) {
@@ -34,5 +34,5 @@ BYTE QueryLedCount(DeviceLink& link, int currentCount) {
 }
 
 void SetLedCount(DeviceLink& link, int count) {
-    link.WriteReport(BuildLedCountSet(count));
+    link.SendReport(BuildLedCountSet(count));
 }

@@ -1,5 +1,7 @@
 // The five things the program asks of the controller. Each builds one report in a fresh buffer
-// and sends it through the link; a query then reads the answer into the same buffer.
+// and sends it through the link; a query then reads the answer into the same buffer. The three
+// commands that change the controller find a lost controller again before they write
+// (DeviceLink::SendReport); the queries, which follow a discovery, use the link as it is.
 #pragma once
 
 #include "device/device_link.hpp"

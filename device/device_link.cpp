@@ -40,6 +40,7 @@ void DeviceLink::SetDefaultTap(Tap tap) {
 
 void DeviceLink::FindController() {
     device_.reset();
+    ioFailed_ = false;
     openFailures_.clear();
     const std::unique_ptr<hid::InterfaceSet> interfaces = bus_.snapshot();
     for (std::size_t index = 0; index < kMaxExaminedInterfaces; ++index) {
@@ -61,9 +62,28 @@ void DeviceLink::FindController() {
     }
 }
 
+void DeviceLink::RediscoverIfLost() {
+    if (lost()) FindController();
+}
+
 void DeviceLink::WriteReport(const DeviceReport& report) {
     if (!device_) return;
-    if (device_->write(report) && tap_) tap_(ReportDirection::Write, report);
+    if (!device_->write(report)) {
+        ioFailed_ = true;
+        return;
+    }
+    if (tap_) tap_(ReportDirection::Write, report);
+}
+
+void DeviceLink::SendReport(const DeviceReport& report) {
+    RediscoverIfLost();
+    if (!device_) return;
+    WriteReport(report);
+    // The handle was dead although the last command went through: the controller went away
+    // since, and may already be back under a new node.
+    if (!ioFailed_) return;
+    FindController();
+    WriteReport(report);
 }
 
 void DeviceLink::ReadReport(DeviceReport& report) {
@@ -72,6 +92,7 @@ void DeviceLink::ReadReport(DeviceReport& report) {
     // ID and belongs at positions 1 to 64.
     std::array<BYTE, kReportSize - 1> input{};
     const int count = device_->read(input, kReadLimit);
+    if (count < 0) ioFailed_ = true;
     if (count <= 0) return;
     const auto stored = std::min(static_cast<std::size_t>(count), input.size());
     std::copy_n(input.begin(), stored, report.begin() + 1);

@@ -51,8 +51,19 @@ class DeviceLink {
     // The open controller, or null when there is none (the link's INVALID_HANDLE_VALUE).
     hid::Device* deviceHandle() const { return device_.get(); }
 
-    // Writes the 65 bytes; a failure is ignored.
+    // Whether the controller must be looked for again: none was found, or a write or read on it
+    // failed with an error (it was unplugged, or came back under another node after a resume).
+    // A read that only timed out does not count.
+    bool lost() const { return !device_ || ioFailed_; }
+    // Runs discovery again, silently, when the controller is lost; else does nothing.
+    void RediscoverIfLost();
+
+    // Writes the 65 bytes; a failure is ignored (it marks the controller lost).
     void WriteReport(const DeviceReport& report);
+    // What the commands that change the controller use: finds a lost controller again first, and
+    // when the write fails with an error, looks once more and sends the report to the controller
+    // found then. While the controller works this is WriteReport.
+    void SendReport(const DeviceReport& report);
     // Reads the controller's next input report into bytes 1 to 64, waiting at most kReadLimit.
     // When nothing comes, the buffer keeps what it held.
     void ReadReport(DeviceReport& report);
@@ -71,5 +82,6 @@ class DeviceLink {
     hid::Bus& bus_;
     std::unique_ptr<hid::Device> device_;
     std::vector<OpenFailure> openFailures_;
+    bool ioFailed_ = false;
     Tap tap_;
 };

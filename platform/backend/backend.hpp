@@ -3,6 +3,7 @@
 // ActiveBackend(), which the linked backend library defines.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -31,6 +32,10 @@ class Backend {
     // window layer's input calls (input.hpp). Called by the message loop when its queue is empty
     // and nothing needs painting. A headless backend runs its scripted steps here.
     virtual void WaitForInput(std::optional<DWORD> timeoutMs) = 0;
+
+    // The one call that may come from another thread: `task` runs on the GUI thread soon after,
+    // from WaitForInput, which the posting wakes.
+    virtual void PostTask(std::function<void()> task) = 0;
 
     // Cursor position in screen coordinates, and whether a key or mouse button is down.
     virtual POINT CursorPos() = 0;

@@ -38,7 +38,8 @@ class EmulatedDevice final : public Device {
                    std::shared_ptr<int> openHandles)
         : description_(std::move(description)),
           controller_(std::move(controller)),
-          openHandles_(std::move(openHandles)) {
+          openHandles_(std::move(openHandles)),
+          unplugsAtOpen_(controller_ ? controller_->unplugs() : 0) {
         ++*openHandles_;
     }
     ~EmulatedDevice() override { --*openHandles_; }
@@ -53,24 +54,28 @@ class EmulatedDevice final : public Device {
     }
 
     bool write(std::span<const std::uint8_t> report) override {
-        if (controller_) return controller_->receive(report);
-        return true;
+        if (!controller_) return true;
+        return !stale() && controller_->receive(report);
     }
 
     int read(std::span<std::uint8_t> into, std::chrono::milliseconds limit) override {
-        if (controller_)
-            return controller_->takeInput(into, static_cast<std::uint32_t>(limit.count()));
-        return 0;
+        if (!controller_) return 0;
+        if (stale()) return -1;
+        return controller_->takeInput(into, static_cast<std::uint32_t>(limit.count()));
     }
 
     void discardInput() override {
-        if (controller_) controller_->discardInput();
+        if (controller_ && !stale()) controller_->discardInput();
     }
 
   private:
+    // A handle of a controller unplugged since it was opened: the node it names is gone.
+    bool stale() const { return controller_->unplugs() != unplugsAtOpen_; }
+
     EmulatedInterface description_;
     std::shared_ptr<EmulatedController> controller_;  // null for any other interface
     std::shared_ptr<int> openHandles_;
+    std::uint32_t unplugsAtOpen_;
 };
 
 constexpr Capabilities kVendorCollection{0xFF00, 0x0001, 1};
@@ -140,6 +145,18 @@ void EmulatedBus::addLookalike(const std::string& extra) {
          {kControllerVendorId, kControllerProductId, 0x0100},
          kVendorCollection,
          false});
+}
+
+void EmulatedBus::replugController() {
+    controller_->unplug();
+    // Its old node is gone for good; it comes back under a new one at the end of the list.
+    for (EmulatedInterface& entry : interfaces_) {
+        if (entry.kind == EmulatedInterface::Kind::Controller) {
+            entry = {EmulatedInterface::Kind::Gap, {}, {}, {}, {}, false};
+        }
+    }
+    controller_->setPresent(true);
+    addController();
 }
 
 void EmulatedBus::addTypicalMachine() {

@@ -48,6 +48,9 @@ class EmulatedBus final : public Bus {
     void addGap();
     // The controller's IDs, but a path with more text between the product ID and the number sign.
     void addLookalike(const std::string& extra = "&mi_01");
+    // Unplugs the controller (every handle on it dies) and plugs it back as a new interface at
+    // the end of the enumeration; its old member index becomes a gap.
+    void replugController();
     // A keyboard, a mouse and the controller, as on a plain desktop machine.
     void addTypicalMachine();
     void clear() { interfaces_.clear(); }

@@ -1,6 +1,8 @@
 #include "platform/hid/emulated_controller.hpp"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace hid {
 namespace {
@@ -44,7 +46,7 @@ bool EmulatedController::receive(std::span<const std::uint8_t> report) {
     std::copy(report.begin(), report.end(), copy.begin());
     received_.push_back(copy);
     handle(copy);
-    sendUnasked(unaskedPerReport_);
+    sendUnasked(flood_ ? kInputQueueLimit : unaskedPerReport_);
     if (unplugCountdown_ > 0 && --unplugCountdown_ == 0) unplug();
     return true;
 }
@@ -53,12 +55,14 @@ int EmulatedController::takeInput(std::span<std::uint8_t> into, std::uint32_t li
     if (!present_) return -1;
     if (input_.empty()) {
         lastReadLimitMs_ = limitMs;
+        if (readsWaitInRealTime_) std::this_thread::sleep_for(std::chrono::milliseconds(limitMs));
         for (auto& answer : late_) queueInput(std::move(answer));
         late_.clear();
         return 0;
     }
     const std::vector<std::uint8_t> next = std::move(input_.front());
     input_.pop_front();
+    if (flood_) sendUnasked(1);
     const std::size_t count = std::min(into.size(), next.size());
     std::copy_n(next.begin(), count, into.begin());
     return static_cast<int>(count);

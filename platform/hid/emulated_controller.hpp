@@ -54,11 +54,25 @@ class EmulatedController {
     void setUnaskedPerReport(std::size_t count) { unaskedPerReport_ = count; }
     // Sends this many unasked input reports now.
     void sendUnasked(std::size_t count);
+    // A controller that keeps sending unasked input reports: its input queue is full again after
+    // every report it receives and after every input report taken from it.
+    void setFlood(bool flood) { flood_ = flood; }
+    // A read that finds nothing queued waits for its whole time limit, as on a real device (for
+    // the simulators; tests keep reads instant).
+    void setReadsWaitInRealTime(bool wait) { readsWaitInRealTime_ = wait; }
 
     // Whether the controller is on the bus at all; an absent controller is not enumerated.
     void setPresent(bool present) { present_ = present; }
     bool present() const { return present_; }
-    void unplug() { present_ = false; }
+    // Every handle opened before an unplug stays dead, also once the controller is back (it comes
+    // back as a new interface: EmulatedBus::replugController).
+    void unplug() {
+        present_ = false;
+        ++unplugs_;
+    }
+    // How many times the controller was unplugged: a handle works while this is what it was when
+    // the handle was opened.
+    std::uint32_t unplugs() const { return unplugs_; }
     // The controller goes away right after it has received this many more reports.
     void unplugAfter(std::size_t reports) { unplugCountdown_ = reports; }
 
@@ -85,6 +99,9 @@ class EmulatedController {
     std::size_t shortAnswerLength_ = 8;
     std::size_t unaskedPerReport_ = 0;
     bool present_ = true;
+    bool flood_ = false;
+    bool readsWaitInRealTime_ = false;
+    std::uint32_t unplugs_ = 0;
     std::size_t unplugCountdown_ = 0;  // 0: stays plugged in
     std::uint32_t lastReadLimitMs_ = 0;
     std::vector<Report> received_;

@@ -38,6 +38,10 @@ TEST(SimOptions, ColourAndLedsInBothSpellings) {
 TEST(SimOptions, FlagsAreRecognised) {
     EXPECT_TRUE(Parse({"--absent"}).options.absent);
     EXPECT_TRUE(Parse({"--silent"}).options.silent);
+    EXPECT_TRUE(Parse({"--flood"}).options.flood);
+    EXPECT_TRUE(Parse({"--garbage"}).options.garbage);
+    const auto floodOfGarbage = Parse({"--flood", "--garbage"});
+    EXPECT_TRUE(floodOfGarbage.error.empty()) << floodOfGarbage.error;
     EXPECT_TRUE(Parse({"--help"}).options.help);
     EXPECT_TRUE(Parse({"-h"}).options.help);
 }
@@ -57,9 +61,12 @@ TEST(SimOptions, BadCommandLinesAreRefusedWithAReason) {
         {"--leds", "-1"},          // negative
         {"--leds", "8x"},          // trailing text
         {"--absent=yes"},          // a flag with a value
-        {"--absent", "--silent"},  // contradiction
-        {"--verbose"},             // unknown
-        {"leds"},                  // not an option
+        {"--absent", "--silent"},  // contradictions
+        {"--silent", "--garbage"},
+        {"--absent", "--garbage"},
+        {"--flood=1"},
+        {"--verbose"},  // unknown
+        {"leds"},       // not an option
     };
     for (const auto& args : bad) {
         const auto parsed = Parse(args);
@@ -74,10 +81,26 @@ TEST(SimOptions, BadCommandLinesAreRefusedWithAReason) {
 
 TEST(SimOptions, UsageNamesEveryOption) {
     const std::string usage = sim::SimUsage("vespane-rgb-sim");
-    for (const char* option : {"--colour R,G,B", "--leds N", "--absent", "--silent", "--help"}) {
+    for (const char* option : {"--colour R,G,B", "--leds N", "--absent", "--silent", "--flood",
+                               "--garbage", "--help", "SIGUSR1", "SIGUSR2"}) {
         EXPECT_NE(usage.find(option), std::string::npos) << option;
     }
     EXPECT_EQ(usage.rfind("Usage: vespane-rgb-sim", 0), 0U);
+}
+
+// The twin of the command-line companion takes the simulator's options before its command.
+TEST(SimOptions, LeadingSimulatorOptionsEndAtTheCommand) {
+    const auto count = [](std::vector<std::string_view> args) {
+        return sim::CountLeadingSimOptions(args);
+    };
+    EXPECT_EQ(count({}), 0u);
+    EXPECT_EQ(count({"status"}), 0u);
+    EXPECT_EQ(count({"--help"}), 0u);
+    EXPECT_EQ(count({"--colour", "1,2,3", "--leds=8", "--flood", "status", "--json"}), 4u);
+    EXPECT_EQ(count({"--absent", "--silent", "--garbage", "apply", "--colour", "1,2,3"}), 3u);
+    EXPECT_EQ(count({"--colour=1,2,3", "list"}), 1u);
+    EXPECT_EQ(count({"--leds"}), 1u);  // the missing value is the parser's to report
+    EXPECT_EQ(count({"--version", "--flood"}), 0u);
 }
 
 }  // namespace

@@ -99,4 +99,52 @@ TEST(SimReports, TheBusHasOtherInterfacesAroundTheController) {
     EXPECT_GT(bus.openedNodes().size(), 1U);
 }
 
+TEST(SimReports, AFloodingControllerStillGivesTheRightAnswers) {
+    sim::SimOptions options;
+    options.flood = true;
+    options.colour = std::array<std::uint8_t, 3>{1, 2, 3};
+    const std::vector<std::string> lines = StartUpLines(options);
+    ASSERT_EQ(lines.size(), 4U);
+    EXPECT_EQ(lines[1],
+              "read " + Hex({0x00, 0x80, 0x0b, 0x01, 0x0f, 0, 0, 0, 0x03, 1, 2, 3}) + "\n");
+    EXPECT_EQ(lines[3], "read " + Hex({0x00, 0x80, 0x0d, 0x01, 30}) + "\n");
+
+    hid::EmulatedBus bus;
+    sim::SetUpSimBus(bus, options);
+    DeviceLink link(bus);
+    link.FindController();
+    SetLedCount(link, 8);
+    EXPECT_EQ(bus.controller().queuedInput(), hid::EmulatedController::kInputQueueLimit);
+}
+
+TEST(SimReports, AGarbageControllerAnswersWithRandomBytes) {
+    sim::SimOptions options;
+    options.garbage = true;
+    const std::vector<std::string> lines = StartUpLines(options);
+    ASSERT_EQ(lines.size(), 4U);
+    EXPECT_NE(lines[1].substr(0, 13), "read 00800b01");
+    EXPECT_NE(lines[3].substr(0, 13), "read 00800d01");
+}
+
+TEST(SimReports, PlugEventsUnplugAndBringTheControllerBackAsANewInterface) {
+    hid::EmulatedBus bus;
+    sim::SetUpSimBus(bus, {});
+    DeviceLink link(bus);
+    link.FindController();
+    const std::string firstNode = bus.openedNodes().back();
+
+    sim::ApplyPlugEvent(bus, sim::PlugEvent::Unplug);
+    SetLedCount(link, 10);
+    EXPECT_TRUE(bus.controller().received().empty());
+    EXPECT_EQ(link.deviceHandle(), nullptr);
+
+    sim::ApplyPlugEvent(bus, sim::PlugEvent::Replug);
+    SetLedCount(link, 12);
+    ASSERT_EQ(bus.controller().received().size(), 1U);
+    EXPECT_EQ(bus.controller().state().ledCount, 12);
+    EXPECT_NE(bus.openedNodes().back(), firstNode);
+    // The colour it held survives the trip.
+    EXPECT_EQ(QueryArgbState(link).red, sim::kDefaultColour[0]);
+}
+
 }  // namespace

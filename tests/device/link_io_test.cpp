@@ -230,7 +230,9 @@ TEST_F(DeviceLinkIo, UnplugMidRunMakesLaterWritesAndReadsFailQuietly) {
     const ArgbState state = QueryArgbState(link);
     EXPECT_EQ(state.mode, 0);
     EXPECT_EQ(tapped.size(), 2u);
-    EXPECT_NE(link.deviceHandle(), nullptr);  // the handle stays until the program ends
+    // The failed write made the link look for the controller again, and it is not there.
+    EXPECT_EQ(link.deviceHandle(), nullptr);
+    EXPECT_TRUE(link.lost());
 }
 
 }  // namespace

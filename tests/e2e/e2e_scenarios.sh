@@ -329,6 +329,46 @@ scenario_wayland_asked() {
     expect_line_total 5
 }
 
+# Unplugging and replugging the controller while the program runs (SIGUSR1, SIGUSR2): Apply on
+# the unplugged controller writes nothing and shows nothing; after the replug the next Apply
+# reaches the controller under its new node, without a restart.
+scenario_replug() {
+    start_sim
+    wait_lines 4
+    click_at $(effect_at 1)
+    click_at $PRESET_RED
+    click_at $APPLY
+    wait_lines 5
+    expect_line 5 write 00800b020f07000103ff0000
+    kill -USR1 "$sim_pid"
+    click_at $APPLY
+    sleep 1
+    sim_running || fail "the program ended after an Apply on the unplugged controller"
+    no_other_window || fail "a window showed after an Apply on the unplugged controller"
+    expect_line_total 5
+    kill -USR2 "$sim_pid"
+    click_at $PRESET_GREEN
+    click_at $APPLY
+    wait_lines 6
+    expect_line 6 write 00800b020f0700010300ff00
+    sleep 0.5
+    # Line 6 is the Apply after the replug: the one before it wrote nothing.
+    expect_line_total 6
+    sim_running || fail "the program ended"
+}
+
+# A controller that floods the link with unasked input reports: the start-up still reads its
+# colour and count, and Apply still writes.
+scenario_flood() {
+    start_sim --flood --colour 10,20,30 --leds 42
+    wait_lines 4
+    expect_line 2 read 00800b010f000000030a141e
+    expect_line 4 read 00800d012a
+    click_at $APPLY
+    wait_lines 5
+    expect_line 5 write 00800b020f020003030a141e
+}
+
 declare -F "scenario_$scenario" >/dev/null || { echo "no scenario $scenario" >&2; exit 2; }
 "scenario_$scenario"
 echo "PASSED: $scenario"

@@ -1,5 +1,6 @@
 // vespane-rgb-sim: the lighting utility on an emulated controller. Every report that crosses the
-// link is printed on standard output as it happens.
+// link is printed on standard output as it happens. SIGUSR1 unplugs the controller, SIGUSR2 plugs
+// it back in.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -7,7 +8,9 @@
 #include <vector>
 
 #include "app/vespane_app.hpp"
+#include "platform/backend/backend.hpp"
 #include "platform/hid/emulated_system_bus.hpp"
+#include "tools/sim/plug_signals.hpp"
 #include "tools/sim/report_printer.hpp"
 #include "tools/sim/sim_bus.hpp"
 #include "tools/sim/sim_options.hpp"
@@ -32,6 +35,12 @@ int main(int argc, char** argv) {
     SetAppExecutableName(std::wstring(program.begin(), program.end()));
 
     DeviceLink::SetDefaultTap(sim::MakeReportPrinter(stdout));
+
+    // The desktop opens here, before the signal watcher can post to it from its own thread.
+    platform::Backend& desktop = platform::ActiveBackend();
+    const sim::PlugSignals plugSignals([&desktop](sim::PlugEvent event) {
+        desktop.PostTask([event] { sim::ApplyPlugEvent(hid::EmulatedSystemBus(), event); });
+    });
 
     CVespaneRezuVovAdodizozaviApp app;
     app.InitInstance();

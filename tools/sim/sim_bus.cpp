@@ -17,7 +17,23 @@ void SetUpSimBus(hid::EmulatedBus& bus, const SimOptions& options) {
     state.argb.blue = colour[2];
     state.ledCount = static_cast<std::uint8_t>(options.leds.value_or(kDefaultLeds));
     controller.setPresent(!options.absent);
-    controller.setAnswerStyle(options.silent ? hid::AnswerStyle::Silent : hid::AnswerStyle::Normal);
+    controller.setAnswerStyle(options.silent    ? hid::AnswerStyle::Silent
+                              : options.garbage ? hid::AnswerStyle::Random
+                                                : hid::AnswerStyle::Normal);
+    controller.setFlood(options.flood);
+    // An unanswered read takes its time, as it does on the real controller.
+    controller.setReadsWaitInRealTime(true);
+}
+
+void ApplyPlugEvent(hid::EmulatedBus& bus, PlugEvent event) {
+    switch (event) {
+        case PlugEvent::Unplug:
+            bus.controller().unplug();
+            break;
+        case PlugEvent::Replug:
+            bus.replugController();
+            break;
+    }
 }
 
 }  // namespace sim

@@ -1,5 +1,6 @@
 #include "tools/sim/sim_options.hpp"
 
+#include <algorithm>
 #include <charconv>
 
 namespace sim {
@@ -80,16 +81,47 @@ ParsedOptions ParseSimOptions(std::span<const std::string_view> args) {
             parsed.options.absent = true;
         } else if (arg == "--silent") {
             parsed.options.silent = true;
+        } else if (arg == "--flood") {
+            parsed.options.flood = true;
+        } else if (arg == "--garbage") {
+            parsed.options.garbage = true;
         } else if (arg == "--help" || arg == "-h") {
             parsed.options.help = true;
         } else {
             return fail("unknown option \"" + std::string(arg) + "\"");
         }
     }
-    if (parsed.options.absent && parsed.options.silent) {
-        return fail("--absent and --silent exclude each other");
+    const SimOptions& options = parsed.options;
+    if (int{options.absent} + int{options.silent} + int{options.garbage} > 1) {
+        return fail("--absent, --silent and --garbage exclude each other");
     }
     return parsed;
+}
+
+std::size_t CountLeadingSimOptions(std::span<const std::string_view> args) {
+    std::size_t count = 0;
+    while (count < args.size()) {
+        const std::string_view arg = args[count];
+        const std::string_view name = arg.substr(0, arg.find('='));
+        if (name == "--colour" || name == "--leds") {
+            count += name.size() == arg.size() ? 2 : 1;
+        } else if (arg == "--absent" || arg == "--silent" || arg == "--flood" ||
+                   arg == "--garbage") {
+            ++count;
+        } else {
+            break;
+        }
+    }
+    return std::min(count, args.size());
+}
+
+std::string SimOptionLines() {
+    return "  --colour R,G,B  colour the controller holds at start (each 0 to 255; 61,69,255)\n"
+           "  --leds N        LED count the controller holds at start (0 to 255; 30)\n"
+           "  --absent        no controller on the bus\n"
+           "  --silent        a controller that never answers\n"
+           "  --flood         a controller that sends unasked input reports all the time\n"
+           "  --garbage       a controller that answers its queries with random bytes\n";
 }
 
 std::string SimUsage(std::string_view programName) {
@@ -100,12 +132,13 @@ std::string SimUsage(std::string_view programName) {
         "Runs the lighting utility against an emulated controller and prints every report that\n"
         "crosses the link as one line: \"write \" or \"read \" and the 65 bytes in hex.\n"
         "\n"
-        "Options:\n"
-        "  --colour R,G,B  colour the controller holds at start (each 0 to 255; 61,69,255)\n"
-        "  --leds N        LED count the controller holds at start (0 to 255; 30)\n"
-        "  --absent        no controller on the bus\n"
-        "  --silent        a controller that never answers\n"
-        "  --help          show this text and exit\n";
+        "Options:\n";
+    text += SimOptionLines();
+    text +=
+        "  --help          show this text and exit\n"
+        "\n"
+        "Signals: SIGUSR1 unplugs the controller (every I/O on it then fails), SIGUSR2 plugs it\n"
+        "back in as a new interface.\n";
     return text;
 }
 

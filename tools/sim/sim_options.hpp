@@ -1,4 +1,5 @@
-// The simulator's command line: the emulated controller's starting state, or its absence.
+// The simulator's command line: the emulated controller's starting state, its absence, or the way
+// it misbehaves.
 #pragma once
 
 #include <array>
@@ -19,6 +20,8 @@ struct SimOptions {
     std::optional<int> leds;                            // LED count held by the controller
     bool absent = false;                                // no controller on the bus
     bool silent = false;                                // a controller that never answers
+    bool flood = false;    // a controller that sends unasked input reports all the time
+    bool garbage = false;  // a controller that answers its queries with random bytes
     bool help = false;
 };
 
@@ -29,6 +32,13 @@ struct ParsedOptions {
 
 // Parses the arguments after the program name.
 ParsedOptions ParseSimOptions(std::span<const std::string_view> args);
+
+// How many of the leading arguments are simulator options (with their values): the command-line
+// companion's twin takes these before its command.
+std::size_t CountLeadingSimOptions(std::span<const std::string_view> args);
+
+// The lines of --help that describe the options.
+std::string SimOptionLines();
 
 // The text printed for --help (and after an error).
 std::string SimUsage(std::string_view programName);

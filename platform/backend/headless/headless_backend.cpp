@@ -36,6 +36,7 @@ void HeadlessBackend::Present(HWND /*hwnd*/, const RECT& dirty) {
 }
 
 void HeadlessBackend::WaitForInput(std::optional<DWORD> /*timeoutMs*/) {
+    if (tasks_.RunAll()) return;
     if (answerBoxes_ && !openBoxes_.empty()) {
         ::PostMessageW(openBoxes_.back(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         return;

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/backend/backend.hpp"
+#include "platform/backend/task_queue.hpp"
 #include "platform/wnd/input.hpp"
 
 namespace platform {
@@ -33,6 +34,7 @@ class HeadlessBackend : public Backend {
     void TopLevelChanged(HWND hwnd) override;
     void Present(HWND hwnd, const RECT& dirty) override;
     void WaitForInput(std::optional<DWORD> timeoutMs) override;
+    void PostTask(std::function<void()> task) override { tasks_.Post(std::move(task)); }
     POINT CursorPos() override;
     bool IsKeyDown(int virtualKey) override;
     SIZE ScreenSize() override { return SIZE{1920, 1080}; }
@@ -85,6 +87,7 @@ class HeadlessBackend : public Backend {
   private:
     DWORD now_ = 1000;
     std::deque<std::function<void()>> steps_;
+    TaskQueue tasks_;
     std::vector<std::wstring> boxTexts_;
     std::vector<std::wstring> boxCaptions_;
     std::vector<HWND> openBoxes_;

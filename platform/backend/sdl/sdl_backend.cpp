@@ -69,7 +69,9 @@ SdlVideo::~SdlVideo() {
     SDL_Quit();
 }
 
-SdlBackend::SdlBackend() : traceWakeUps_(std::getenv("VR_TRACE_WAKEUPS") != nullptr) {}
+SdlBackend::SdlBackend()
+    : taskEvent_(SDL_RegisterEvents(1)),
+      traceWakeUps_(std::getenv("VR_TRACE_WAKEUPS") != nullptr) {}
 
 DWORD SdlBackend::Now() {
     return static_cast<DWORD>(SDL_GetTicks64());
@@ -152,6 +154,13 @@ void SdlBackend::WaitForInput(std::optional<DWORD> timeoutMs) {
     }
 }
 
+void SdlBackend::PostTask(std::function<void()> task) {
+    tasks_.Post(std::move(task));
+    SDL_Event wake{};
+    wake.type = taskEvent_;
+    SDL_PushEvent(&wake);
+}
+
 POINT SdlBackend::CursorPos() {
     if (!windows_.empty()) {
         if (const std::optional<POINT> pointer =
@@ -225,6 +234,9 @@ void SdlBackend::dispatch(const SDL_Event& event) {
             onWindowEvent(event.window);
             break;
         default:
+            if (event.type == taskEvent_) {
+                tasks_.RunAll();
+            }
             break;
     }
 }

@@ -11,6 +11,7 @@
 
 #include "platform/backend/backend.hpp"
 #include "platform/backend/sdl/top_level_window.hpp"
+#include "platform/backend/task_queue.hpp"
 
 namespace platform::sdl {
 
@@ -39,6 +40,7 @@ class SdlBackend final : public Backend {
     void TopLevelChanged(HWND hwnd) override;
     void Present(HWND hwnd, const RECT& dirty) override;
     void WaitForInput(std::optional<DWORD> timeoutMs) override;
+    void PostTask(std::function<void()> task) override;
     POINT CursorPos() override;
     bool IsKeyDown(int virtualKey) override;
     SIZE ScreenSize() override;
@@ -64,6 +66,8 @@ class SdlBackend final : public Backend {
     void traceWakeUp(const char* cause, Uint32 eventType) const;
 
     SdlVideo video_;
+    TaskQueue tasks_;
+    Uint32 taskEvent_;  // the SDL event type that wakes WaitForInput for posted tasks
     std::vector<std::unique_ptr<TopLevelWindow>> windows_;
     std::vector<HWND> order_;  // shown windows front to back, as last seen
     std::uint64_t wakeUps_ = 0;
