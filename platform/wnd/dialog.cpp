@@ -67,6 +67,7 @@ INT_PTR CDialog::DoModal() {
     const int x = origin.x + DluX(t->x, base);
     const int y = origin.y + DluY(t->y, base);
 
+    wnd::CancelModes();
     if (disableOwner) ::EnableWindow(owner, FALSE);
     const std::wstring caption(t->caption);
     if (::CreateWindowExW(t->exStyle, L"#32770", caption.c_str(), t->style & ~WS_VISIBLE, x, y,

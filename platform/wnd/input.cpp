@@ -155,6 +155,9 @@ bool MoveModeTakes(MSG& msg) {
 HWND MouseTargetAt(POINT screen) {
     HWND top = TopLevelAt(screen);
     if (top == nullptr) return nullptr;
+    // A disabled top-level window is one piece: its children are not looked into (while a modal
+    // window runs, no control of its owner counts as under the pointer).
+    if (!top->enabled) return top;
     const Insets in = NonClientInsets(*top);
     const POINT client{screen.x - top->rect.left - in.left, screen.y - top->rect.top - in.top};
     const RECT c = ClientRectOf(*top);
@@ -200,6 +203,8 @@ bool ResolveRawInput(MSG& msg) {
 
     HWND target = s.capture;
     LRESULT hit = HTCLIENT;
+    // Holding the capture gives no input while the window's top-level window is disabled.
+    if (Find(target) != nullptr && !TopLevelOf(target)->enabled) return false;
     if (Find(target) == nullptr) {
         target = MouseTargetAt(msg.pt);
         // While a modal window runs, its owner (and any other disabled window) takes no input.
@@ -228,6 +233,14 @@ bool ResolveRawInput(MSG& msg) {
         msg.lParam = MAKELPARAM(static_cast<WORD>(msg.pt.x), static_cast<WORD>(msg.pt.y));
     }
     return true;
+}
+
+void FollowCaptureRelease() {
+    QueueRaw(WM_MOUSEMOVE, 0, S().cursor);
+}
+
+void CancelModes() {
+    if (HWND capture = Find(S().capture)) Send(capture, WM_CANCELMODE, 0, 0);
 }
 
 void StartMove(HWND topLevel, bool byButton) {
@@ -322,6 +335,7 @@ BOOL ReleaseCapture() {
     HWND old = s.capture;
     s.capture = nullptr;
     if (Find(old) != nullptr) Send(old, WM_CAPTURECHANGED, 0, 0);
+    if (old != nullptr) FollowCaptureRelease();
     return TRUE;
 }
 

@@ -116,6 +116,7 @@ int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT /*
 
     const bool disableOwner = ownerTop != nullptr && ::IsWindowEnabled(ownerTop) != FALSE;
     const HWND previousFocus = ::GetFocus();
+    CancelModes();
     if (disableOwner) ::EnableWindow(ownerTop, FALSE);
     HWND box = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_DLGMODALFRAME, L"VrMessageBox",
                                  title.c_str(), style, x, y, width, height, ownerTop, 0, nullptr);

@@ -273,13 +273,6 @@ DWORD GetTickCount() {
 
 namespace {
 
-bool IsInside(HWND window, HWND ancestor) {
-    for (HWND h = Find(window); h != nullptr; h = h->isChild() ? h->parent : nullptr) {
-        if (h == ancestor) return true;
-    }
-    return false;
-}
-
 bool CanTakeFocus(const WindowObject* w) {
     return w->visible && w->enabled && (w->style & WS_TABSTOP) != 0;
 }

@@ -206,6 +206,7 @@ void ShowSystemMenu(HWND topLevel, POINT screen) {
                                    width, height, topLevel, 0, nullptr);
     if (popup == nullptr) return;
     popup->classState = std::move(state);
+    CancelModes();
     ::ShowWindow(popup, SW_SHOWNA);
     ::SetCapture(popup);
     S().activeMenu = popup;

@@ -206,6 +206,9 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             ::DestroyWindow(hwnd);
             return 0;
+        case WM_CANCELMODE:
+            if (S().capture == hwnd) ::ReleaseCapture();
+            return 0;
         case WM_SETTEXT:
             w->text = lParam != 0 ? reinterpret_cast<const wchar_t*>(lParam) : L"";
             if (!w->isChild()) {

@@ -27,6 +27,13 @@ HWND TopLevelOf(HWND hwnd) {
     return w;
 }
 
+bool IsInside(HWND window, HWND ancestor) {
+    for (HWND h = Find(window); h != nullptr; h = h->isChild() ? h->parent : nullptr) {
+        if (h == ancestor) return true;
+    }
+    return false;
+}
+
 Insets NonClientInsets(const WindowObject& w) {
     Insets in;
     if (w.isChild()) return in;
@@ -339,6 +346,8 @@ BOOL DestroyWindow(HWND hwnd) {
         tops.erase(std::remove(tops.begin(), tops.end(), hwnd), tops.end());
         B().TopLevelDestroyed(hwnd);
     }
+    const bool heldCapture =
+        std::any_of(order.begin(), order.end(), [&](HWND w) { return w == s.capture; });
     for (HWND w : order) {
         if (Find(w) == nullptr) continue;
         if (w->object != nullptr && w->object->m_hWnd == w) w->object->m_hWnd = nullptr;
@@ -351,6 +360,7 @@ BOOL DestroyWindow(HWND hwnd) {
         if (s.move && s.move->window == w) s.move.reset();
     }
     for (HWND w : order) s.windows.erase(w);
+    if (heldCapture) FollowCaptureRelease();
     return TRUE;
 }
 
@@ -489,14 +499,8 @@ BOOL ShowWindow(HWND hwnd, int command) {
     if (!visible || minimised) {
         State& s = S();
         // A hidden window gives up the mouse and the keyboard.
-        auto inside = [&](HWND h) {
-            for (HWND p = h; p != nullptr; p = p->isChild() ? p->parent : nullptr) {
-                if (p == hwnd) return true;
-            }
-            return false;
-        };
-        if (s.capture != nullptr && inside(s.capture)) ::ReleaseCapture();
-        if (s.focus != nullptr && inside(s.focus)) s.focus = nullptr;
+        if (IsInside(s.capture, hwnd)) ::ReleaseCapture();
+        if (IsInside(s.focus, hwnd)) s.focus = nullptr;
     }
     if (platform::IsShownOnScreen(hwnd) && !wasShown) InvalidateWhole(hwnd, true);
     if (!w->isChild()) {
@@ -529,10 +533,16 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
     const BOOL wasDisabled = w->enabled ? FALSE : TRUE;
     const bool on = enable != FALSE;
     if (w->enabled == on) return wasDisabled;
-    w->enabled = on;
     State& s = S();
     if (!on) {
-        if (s.capture == hwnd) ::ReleaseCapture();
+        // As on Windows: the window's own mode (a press, a drag) ends first; then neither it nor
+        // any window inside it keeps the mouse, since a disabled window takes no input.
+        Send(hwnd, WM_CANCELMODE, 0, 0);
+        if (Find(hwnd) == nullptr) return wasDisabled;
+    }
+    w->enabled = on;
+    if (!on) {
+        if (IsInside(s.capture, hwnd)) ::ReleaseCapture();
         if (s.focus == hwnd) s.focus = nullptr;
     }
     Send(hwnd, WM_ENABLE, on ? TRUE : FALSE, 0);

@@ -65,6 +65,7 @@ platform::Backend& B();
 
 WindowObject* Find(HWND hwnd);  // null unless live
 HWND TopLevelOf(HWND hwnd);
+bool IsInside(HWND window, HWND ancestor);  // window is ancestor or one of its descendants
 const WindowClass* FindClass(const std::wstring& name);
 void RegisterBuiltinClasses();
 
@@ -115,6 +116,12 @@ void PurgeMessages(HWND hwnd);
 bool ResolveRawInput(MSG& msg);  // false: the input went to no window
 HWND MouseTargetAt(POINT screen);
 WPARAM MouseKeyFlags();
+// As on Windows, the end of a capture is followed by a mouse move at the pointer's position, so
+// that the window now under it learns of the pointer without waiting for the user to move it.
+void FollowCaptureRelease();
+// Sent as a modal window or a menu starts: the window holding the capture gets WM_CANCELMODE and
+// ends its press or drag (its default processing gives up the capture).
+void CancelModes();
 void StartMove(HWND topLevel, bool byButton);
 void ShowSystemMenu(HWND topLevel, POINT screen);
 

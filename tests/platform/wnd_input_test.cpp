@@ -208,6 +208,104 @@ TEST_F(Input, DisabledTopLevelWindowsTakeNoMouseOrKeys) {
     EXPECT_EQ(MessagesOf(log, w.m_hWnd), std::vector<UINT>{});
 }
 
+TEST_F(Input, DisablingAWindowCancelsItsModeAndTakesTheCaptureFromAnyWindowInIt) {
+    std::vector<Seen> log;
+    RecordingWnd top;
+    RecordingWnd child;
+    RecordingWnd grandchild;
+    ASSERT_TRUE(top.CreateTop({0, 0, 200, 200}));
+    ASSERT_TRUE(child.CreateChild(top, {10, 10, 110, 110}, 1));
+    ASSERT_TRUE(grandchild.CreateChild(child, {10, 10, 50, 50}, 2));
+    top.log = &log;
+    child.log = &log;
+    grandchild.log = &log;
+    grandchild.SetCapture();
+    EnableWindow(top.m_hWnd, FALSE);
+    EXPECT_EQ(GetCapture(), nullptr);
+    const std::vector<Seen> expected{{top.m_hWnd, WM_CANCELMODE, 0, 0},
+                                     {grandchild.m_hWnd, WM_CAPTURECHANGED, 0, 0},
+                                     {top.m_hWnd, WM_ENABLE, FALSE, 0}};
+    EXPECT_EQ(log, expected);
+    // Even a capture taken afterwards brings no input while the top-level window is disabled.
+    log.clear();
+    grandchild.SetCapture();
+    h.Click({30, 30});
+    h.MoveMouse({300, 300});
+    h.Key(VK_SPACE);
+    const auto input = [&] {
+        std::vector<UINT> out;
+        for (const UINT m : MessagesOf(log, grandchild.m_hWnd)) {
+            if (m >= WM_KEYDOWN && m <= WM_MOUSEMOVE + 0x0F) out.push_back(m);
+        }
+        return out;
+    };
+    EXPECT_EQ(input(), std::vector<UINT>{});
+    EnableWindow(top.m_hWnd, TRUE);
+    log.clear();
+    h.MoveMouse({30, 30});
+    EXPECT_EQ(input(), std::vector<UINT>{WM_MOUSEMOVE});
+}
+
+TEST_F(Input, WindowFromPointStopsAtADisabledTopLevelWindow) {
+    RecordingWnd top;
+    RecordingWnd child;
+    ASSERT_TRUE(top.CreateTop({0, 0, 200, 200}));
+    ASSERT_TRUE(child.CreateChild(top, {10, 10, 60, 60}, 1));
+    EXPECT_EQ(WindowFromPoint({20, 20}), child.m_hWnd);
+    EnableWindow(top.m_hWnd, FALSE);
+    EXPECT_EQ(WindowFromPoint({20, 20}), top.m_hWnd);
+    EnableWindow(top.m_hWnd, TRUE);
+    EXPECT_EQ(WindowFromPoint({20, 20}), child.m_hWnd);
+}
+
+TEST_F(Input, ReleasingTheCaptureMovesTheMouseForTheWindowUnderThePointer) {
+    std::vector<Seen> log;
+    RecordingWnd top;
+    RecordingWnd first;
+    RecordingWnd second;
+    ASSERT_TRUE(top.CreateTop({0, 0, 200, 200}));
+    ASSERT_TRUE(first.CreateChild(top, {10, 10, 60, 60}, 1));
+    ASSERT_TRUE(second.CreateChild(top, {70, 10, 120, 60}, 2));
+    second.log = &log;
+    h.MoveMouse({20, 20});
+    first.SetCapture();
+    h.MoveMouse({80, 25});  // goes to the capture
+    EXPECT_TRUE(MovesOf(log, second.m_hWnd).empty());
+    ReleaseCapture();
+    h.Pump();
+    EXPECT_EQ(MovesOf(log, second.m_hWnd), (std::vector<POINT>{POINT{10, 15}}));
+    // Destroying the window that holds the capture is a release too; no capture, no move.
+    first.SetCapture();
+    first.DestroyWindow();
+    h.Pump();
+    EXPECT_EQ(MovesOf(log, second.m_hWnd).size(), 2u);
+    ReleaseCapture();
+    h.Pump();
+    EXPECT_EQ(MovesOf(log, second.m_hWnd).size(), 2u);
+}
+
+TEST_F(Input, AModalWindowOrAMenuCancelsTheModeOfTheWindowHoldingTheCapture) {
+    std::vector<Seen> log;
+    RecordingWnd w;
+    RecordingWnd child;
+    ASSERT_TRUE(w.CreateTop({100, 100, 400, 300}, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE));
+    ASSERT_TRUE(child.CreateChild(w, {10, 10, 60, 60}, 1));
+    child.log = &log;
+    h.AddStep([&] { h.Key(VK_ESCAPE); });
+    child.SetCapture();
+    SendMessageW(w.m_hWnd, WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE);
+    EXPECT_EQ(h.StepsLeft(), 0u);
+    const auto seen = MessagesOf(log, child.m_hWnd);
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), WM_CANCELMODE), 1);
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    log.clear();
+    child.SetCapture();
+    MessageBoxW(w.m_hWnd, L"text", L"title", MB_OK);  // the headless desktop answers it
+    EXPECT_EQ(MessagesOf(log, child.m_hWnd).front(), WM_CANCELMODE);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(Input, SystemMenuFromACaptionRightClickMinimisesAndRestores) {
     RecordingWnd w;
     ASSERT_TRUE(w.CreateTop({100, 100, 400, 300}, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE));
