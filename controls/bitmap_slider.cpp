@@ -137,6 +137,12 @@ LRESULT CBitmapSlider::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONUP:
             Release();
             return Default();
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != m_hWnd) EndDrag();
+            return Default();
+        case WM_CANCELMODE:
+            EndDrag();
+            return Default();
         case WM_GETDLGCODE:
             if (GetKeyState(VK_TAB) < 0) return Default();
             return DLGC_WANTALLKEYS;
@@ -188,7 +194,14 @@ void CBitmapSlider::DragStep(int x) {
 }
 
 void CBitmapSlider::Release() {
+    isDragging = false;  // first, so that giving up the capture ends no drag a second time
     ::ReleaseCapture();
+    Invalidate();
+    PostToParent(WM_SLIDER_SETTLED);
+}
+
+void CBitmapSlider::EndDrag() {
+    if (!isDragging) return;
     isDragging = false;
     Invalidate();
     PostToParent(WM_SLIDER_SETTLED);

@@ -65,6 +65,9 @@ class CBitmapSlider : public CStatic {
     void Press(int x);
     void DragStep(int x);
     void Release();
+    // Ends a drag that lost the capture as a release would: the thumb stays, the parent learns
+    // the settled position.
+    void EndDrag();
     void KeyDown(UINT key);
     void PostToParent(UINT message) const;
 };

@@ -51,6 +51,14 @@ LRESULT CMPButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONUP:
             Release();
             return 0;
+        case WM_CAPTURECHANGED:
+            // The capture went elsewhere (a menu, a modal window, a disabled parent) while the
+            // left button may still be down: the release will not come here.
+            if (reinterpret_cast<HWND>(lParam) != m_hWnd) EndPress();
+            return 0;
+        case WM_CANCELMODE:
+            EndPress();
+            return CButton::WindowProc(message, wParam, lParam);
         case WM_TIMER:
             if (wParam == kHoverWatchTimer) HoverWatch();
             if (wParam == kAutoRepeatTimer) AutoRepeat();
@@ -118,13 +126,21 @@ void CMPButton::Press(POINT point) {
     }
 }
 
-void CMPButton::Release() {
-    const BOOL wasPressed = pressed;
-    const BOOL hadRepeated = repeating;
+void CMPButton::StopPress() {
     KillTimer(kAutoRepeatTimer);
     repeating = FALSE;
     pressed = FALSE;
     Repaint();
+}
+
+void CMPButton::EndPress() {
+    if (pressed || repeating) StopPress();
+}
+
+void CMPButton::Release() {
+    const BOOL wasPressed = pressed;
+    const BOOL hadRepeated = repeating;
+    StopPress();
     // A release with no press on this button before it (the press went to another window) is
     // no click.
     if (!wasPressed) return;

@@ -43,6 +43,9 @@ class CMPButton : public CButton, public CMPWndBmp {
     void MouseMove(WPARAM flags, POINT point);
     void Press(POINT point);
     void Release();
+    void StopPress();  // the auto-repeat stops, the look follows
+    // Ends a press without a click: the button lost the capture, so no release will follow.
+    void EndPress();
     void HoverWatch();
     void AutoRepeat();
     void PostClick() const;

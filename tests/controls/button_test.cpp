@@ -7,6 +7,7 @@
 
 #include "controls/mp_button.hpp"
 #include "harness.hpp"
+#include "platform/wnd/input.hpp"
 #include "platform/wnd/window_tree.hpp"
 #include "test_bitmaps.hpp"
 
@@ -132,6 +133,72 @@ TEST_F(ButtonTest, ReleaseWithoutAPressOnTheButtonIsNoClick) {
     MouseMove(On(round));
     MouseUp(On(round));
     EXPECT_TRUE(parent.notes.empty());
+}
+
+TEST_F(ButtonTest, LosingTheCaptureEndsThePressWithoutAClick) {
+    CWnd other;
+    ASSERT_TRUE(
+        other.CreateEx(0, kPlainClass, L"", WS_POPUP | WS_VISIBLE, RECT{0, 0, 10, 10}, nullptr, 0));
+    // To another window (a menu taking the mouse): the press and its look end at once.
+    MouseMove(On(round));
+    MouseDown(On(round));
+    MouseMove(Away());
+    ASSERT_EQ(DiscLook(), kRoundHotColor);
+    other.SetCapture();
+    Pump();
+    EXPECT_FALSE(round.pressed);
+    EXPECT_EQ(DiscLook(), kRoundNormalColor);
+    // The release that follows elsewhere, or on the button, is no click.
+    ReleaseCapture();
+    MouseUp(On(round));
+    EXPECT_TRUE(parent.notes.empty());
+
+    // WM_CANCELMODE (a modal window starts) ends the press, stops the repeat and lets go.
+    round.autoRepeat = TRUE;
+    MouseMove(On(round));
+    MouseDown(On(round));
+    ASSERT_EQ(GetCapture(), round.m_hWnd);
+    ::SendMessageW(round.m_hWnd, WM_CANCELMODE, 0, 0);
+    EXPECT_FALSE(round.pressed);
+    EXPECT_EQ(GetCapture(), nullptr);
+    Advance(3000);
+    EXPECT_TRUE(parent.notes.empty());
+}
+
+TEST_F(ButtonTest, DisabledParentTakesTheCaptureAndTheHoverWatchEndsTheLook) {
+    MouseMove(On(round));
+    ASSERT_EQ(GetCapture(), round.m_hWnd);
+    ::EnableWindow(parent.m_hWnd, FALSE);
+    EXPECT_EQ(GetCapture(), nullptr);
+    // A click where the pointer rests reaches nothing, and the highlight goes within 200 ms.
+    MouseDown(On(round));
+    MouseUp(On(round));
+    EXPECT_TRUE(parent.notes.empty());
+    EXPECT_FALSE(round.pressed);
+    Advance(200);
+    EXPECT_FALSE(round.hover);
+    EXPECT_EQ(DiscLook(), kRoundNormalColor);
+    ::EnableWindow(parent.m_hWnd, TRUE);
+}
+
+TEST_F(ButtonTest, PressOnAButtonJustLeftByAnotherClicksOnReleaseBeside) {
+    CMPButton second;
+    second.SetBitmaps(kRoundNormal, kRoundHot, 0);
+    Create(second, {100, 40, 110, 50}, kButtonId + 1);
+    Pump();
+    MouseMove(On(round));
+    ASSERT_EQ(GetCapture(), round.m_hWnd);
+    // In one motion onto the second button and down, before any move reaches it directly: the
+    // first lets go, the move that follows its release hands the capture to the second.
+    platform::InputMouseMove(On(second));
+    platform::InputMouseButton(platform::MouseButton::Left, true, On(second));
+    Pump();
+    EXPECT_TRUE(second.pressed);
+    EXPECT_EQ(GetCapture(), second.m_hWnd);
+    MouseMove(parent.Screen({150, 45}));
+    MouseUp(parent.Screen({150, 45}));
+    EXPECT_EQ(parent.notes, std::vector<Note>{Click(second, kButtonId + 1)});
+    EXPECT_FALSE(second.pressed);
 }
 
 TEST_F(ButtonTest, AutoRepeatPostsAt2000And3000AndNothingOnRelease) {

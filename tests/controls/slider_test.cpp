@@ -151,6 +151,37 @@ TEST_F(SliderTest, ReleaseWithoutMovingStillSettles) {
     EXPECT_EQ(parent.notes, (std::vector<Note>{Settled(61), Settled(61)}));
 }
 
+TEST_F(SliderTest, LosingTheCaptureEndsTheDragAsAReleaseWould) {
+    CWnd menu;
+    ASSERT_TRUE(
+        menu.CreateEx(0, kPlainClass, L"", WS_POPUP | WS_VISIBLE, RECT{0, 0, 10, 10}, nullptr, 0));
+    MouseDown(At(100));
+    ASSERT_TRUE(slider.isDragging);
+    parent.notes.clear();
+    menu.SetCapture();  // a menu opens while the button is held
+    Pump();
+    EXPECT_FALSE(slider.isDragging);
+    EXPECT_EQ(parent.notes, std::vector<Note>{Settled(195)});
+    // After the menu, the button is let go elsewhere; a plain hover moves nothing.
+    ReleaseCapture();
+    MouseUp(parent.Screen({400, 150}));
+    parent.notes.clear();
+    MouseMove(At(5));
+    MouseMove(At(60));
+    EXPECT_EQ(slider.position, 195);
+    EXPECT_TRUE(parent.notes.empty());
+
+    // WM_CANCELMODE (a modal window starts): the drag ends, settles once, and the capture goes.
+    MouseDown(At(31));
+    parent.notes.clear();
+    ::SendMessageW(slider.m_hWnd, WM_CANCELMODE, 0, 0);
+    Pump();
+    EXPECT_FALSE(slider.isDragging);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(parent.notes, std::vector<Note>{Settled(59)});  // pixel 31 reads as 59
+    MouseUp(At(31));
+}
+
 TEST_F(SliderTest, MovingWithoutAButtonChangesNothing) {
     MouseMove(At(100));
     MouseMove(At(5));
