@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/wnd/wnd.hpp"
 
@@ -25,8 +26,9 @@ class Backend {
     virtual void TopLevelDestroyed(HWND hwnd) = 0;
     virtual void TopLevelChanged(HWND hwnd) = 0;
 
-    // The window layer has painted into the top-level window's surface; show the rectangle.
-    virtual void Present(HWND hwnd, const RECT& dirty) = 0;
+    // The window layer has drawn into the shown top-level window's surface; show the rectangles
+    // drawn (window coordinates, never empty; only these pixels changed since the last present).
+    virtual void Present(HWND hwnd, const std::vector<RECT>& damage) = 0;
 
     // Wait until input arrives or the time limit passes (none: no limit), turning input into the
     // window layer's input calls (input.hpp). Called by the message loop when its queue is empty

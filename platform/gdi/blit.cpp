@@ -323,5 +323,6 @@ COLORREF SetPixel(HDC dc, int x, int y, COLORREF color) {
     if (!t.valid() || !t.admits(x + t.dx, y + t.dy)) return CLR_INVALID;
     const std::uint32_t p = gdi::StoredPixel(t, color);
     t.surface->set(x + t.dx, y + t.dy, p);
+    t.noteDrawn(RECT{x + t.dx, y + t.dy, x + t.dx + 1, y + t.dy + 1});
     return ColorrefFromPixel(p);
 }

@@ -19,6 +19,7 @@ DrawTarget TargetOf(HDC dc) {
     t.dx = dc->deviceOrigin.x - dc->windowOrg.x;
     t.dy = dc->deviceOrigin.y - dc->windowOrg.y;
     if (dc->clip) t.clip = &*dc->clip;
+    t.damage = dc->damage.get();
     return t;
 }
 
@@ -59,11 +60,13 @@ HDC CreateCompatibleDC(HDC /*dc*/) {
     return gdi::Adopt(std::move(dc));
 }
 
-HDC GdiCreateSurfaceDC(Surface* target, POINT deviceOrigin, std::optional<Region> clip) {
+HDC GdiCreateSurfaceDC(Surface* target, POINT deviceOrigin, std::optional<Region> clip,
+                       std::shared_ptr<Damage> damage) {
     auto dc = NewDc();
     dc->target = target;
     dc->deviceOrigin = deviceOrigin;
     dc->clip = std::move(clip);
+    dc->damage = std::move(damage);
     return gdi::Adopt(std::move(dc));
 }
 

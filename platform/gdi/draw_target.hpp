@@ -14,13 +14,15 @@ struct DrawTarget {
     int dy = 0;
     const Region* clip = nullptr;  // surface coordinates; null = the whole surface
     bool monochrome = false;
+    Damage* damage = nullptr;  // window DCs: notes the rectangle each drawing call touched
 
     bool valid() const { return surface != nullptr && !surface->empty(); }
     bool admits(int sx, int sy) const {
         return surface->contains(sx, sy) && (clip == nullptr || clip->contains(sx, sy));
     }
 
-    // Calls fn(y, x0, x1) for every run of the surface rectangle r that output may touch.
+    // Calls fn(y, x0, x1) for every run of the surface rectangle r that output may touch, and
+    // notes the runs' bounding rectangle as damage.
     template <typename Fn>
     void forEachSpan(RECT r, Fn fn) const {
         r.left = std::max(r.left, 0);
@@ -28,17 +30,29 @@ struct DrawTarget {
         r.right = std::min(r.right, surface->width());
         r.bottom = std::min(r.bottom, surface->height());
         if (r.left >= r.right || r.top >= r.bottom) return;
-        for (int y = r.top; y < r.bottom; ++y) {
-            if (clip == nullptr) {
+        if (clip == nullptr) {
+            for (int y = r.top; y < r.bottom; ++y) {
                 fn(y, static_cast<int>(r.left), static_cast<int>(r.right));
-                continue;
             }
+            noteDrawn(r);
+            return;
+        }
+        RECT drawn{r.right, r.bottom, r.left, r.top};  // grows around the runs drawn
+        for (int y = r.top; y < r.bottom; ++y) {
             for (const Region::Span& s : clip->row(y)) {
                 const int x0 = std::max(s.x0, static_cast<int>(r.left));
                 const int x1 = std::min(s.x1, static_cast<int>(r.right));
-                if (x0 < x1) fn(y, x0, x1);
+                if (x0 >= x1) continue;
+                fn(y, x0, x1);
+                drawn = RECT{std::min<LONG>(drawn.left, x0), std::min<LONG>(drawn.top, y),
+                             std::max<LONG>(drawn.right, x1), std::max<LONG>(drawn.bottom, y + 1)};
             }
         }
+        noteDrawn(drawn);
+    }
+
+    void noteDrawn(const RECT& r) const {
+        if (damage != nullptr) damage->Add(r);
     }
 };
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/gdi/damage.hpp"
 #include "platform/gdi/region.hpp"
 #include "platform/gdi/surface.hpp"
 #include "platform/wintypes.hpp"
@@ -66,9 +67,10 @@ struct RegionObject : GdiObject {
 // A device context draws into a surface: a memory DC into its selected bitmap, a window DC into
 // the surface of its top-level window (set up by the window layer), at an origin and with a clip.
 struct DcObject : GdiObject {
-    Surface* target = nullptr;   // window DCs: the top-level window's surface
-    POINT deviceOrigin;          // where the DC's device (0, 0) lies on the surface
-    std::optional<Region> clip;  // in surface coordinates; none = the whole surface
+    Surface* target = nullptr;       // window DCs: the top-level window's surface
+    POINT deviceOrigin;              // where the DC's device (0, 0) lies on the surface
+    std::optional<Region> clip;      // in surface coordinates; none = the whole surface
+    std::shared_ptr<Damage> damage;  // window DCs: where the pixels drawn are noted
     bool isMemory = false;
     BitmapObject* bitmap = nullptr;  // memory DCs: the selected bitmap (a 1 x 1 stock one at first)
     POINT windowOrg;                 // logical origin (SetWindowOrgEx)
@@ -226,8 +228,10 @@ int EnumFontFamiliesW(HDC dc, const wchar_t* family, FONTENUMPROCW callback, LPA
 int AddFontResourceW(const wchar_t* fileName);
 
 // For the window layer: a device context drawing onto a surface at a device origin, with an
-// optional clip in surface coordinates. Deleted with DeleteDC.
-HDC GdiCreateSurfaceDC(Surface* target, POINT deviceOrigin, std::optional<Region> clip);
+// optional clip in surface coordinates, noting the rectangles it draws in `damage` (if given).
+// Deleted with DeleteDC.
+HDC GdiCreateSurfaceDC(Surface* target, POINT deviceOrigin, std::optional<Region> clip,
+                       std::shared_ptr<Damage> damage = nullptr);
 
 // Regions.
 HRGN CreateRectRgn(int left, int top, int right, int bottom);

@@ -1,6 +1,6 @@
 // Painting: update regions, WM_PAINT when the queue is empty (parents before children),
 // WM_ERASEBKGND, paint and window device contexts, the frame of captioned windows, and handing the
-// painted parts to the backend.
+// backend the parts drawn since the last present (the damage its window DCs noted).
 #include <algorithm>
 
 #include "platform/wnd/control_drawing.hpp"
@@ -9,11 +9,6 @@
 namespace wnd {
 
 namespace {
-
-RECT Union(const RECT& a, const RECT& b) {
-    return RECT{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-                std::max(a.bottom, b.bottom)};
-}
 
 // Finds, parents before children and back to front among siblings, the first shown window that
 // waits for WM_PAINT.
@@ -28,23 +23,12 @@ HWND FindPaintable(HWND w) {
 
 }  // namespace
 
-void NotePresent(HWND topLevel, const RECT& surfaceRect) {
-    WindowObject* top = Find(topLevel);
-    if (top == nullptr || surfaceRect.left >= surfaceRect.right ||
-        surfaceRect.top >= surfaceRect.bottom) {
-        return;
-    }
-    top->presentPending =
-        top->presentPending ? Union(*top->presentPending, surfaceRect) : surfaceRect;
-}
-
 void PresentPending() {
     const std::vector<HWND> tops = S().topLevels;
     for (HWND t : tops) {
-        if (Find(t) == nullptr || !t->presentPending) continue;
-        const RECT dirty = *t->presentPending;
-        t->presentPending.reset();
-        if (platform::IsShownOnScreen(t)) B().Present(t, dirty);
+        if (Find(t) == nullptr || !t->damage || t->damage->empty()) continue;
+        const std::vector<RECT> damage = t->damage->Take();
+        if (platform::IsShownOnScreen(t)) B().Present(t, damage);
     }
 }
 
@@ -97,7 +81,7 @@ void PaintNonClient(HWND topLevel) {
     if (in.left == 0 && in.top == 0 && in.right == 0 && in.bottom == 0) return;
     Region frame = platform::WindowShape(topLevel).subtracted(
         Region::FromRect(RECT{in.left, in.top, w->width() - in.right, w->height() - in.bottom}));
-    HDC dc = GdiCreateSurfaceDC(w->surface.get(), POINT{0, 0}, frame);
+    HDC dc = GdiCreateSurfaceDC(w->surface.get(), POINT{0, 0}, frame, w->damage);
     const RECT whole{0, 0, w->width(), w->height()};
     FrameSolid(dc, whole, kFrameColor);
     if ((w->style & WS_CAPTION) == WS_CAPTION) {
@@ -125,7 +109,6 @@ void PaintNonClient(HWND topLevel) {
         }
     }
     ::DeleteDC(dc);
-    NotePresent(topLevel, whole);
 }
 
 bool PaintNext() {
@@ -207,15 +190,13 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
     paint->rcPaint = update.bounds();
     update.offset(origin.x, origin.y);
     Region clip = VisibleClientRegion(hwnd).intersected(update);
-    const RECT box = clip.bounds();
-    HDC dc = GdiCreateSurfaceDC(top->surface.get(), origin, std::move(clip));
+    HDC dc = GdiCreateSurfaceDC(top->surface.get(), origin, std::move(clip), top->damage);
     paint->hdc = dc;
     paint->fErase = TRUE;
     if (erase) {
         paint->fErase =
             Send(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) != 0 ? FALSE : TRUE;
     }
-    NotePresent(top, box);
     return dc;
 }
 
@@ -228,9 +209,8 @@ BOOL EndPaint(HWND /*hwnd*/, const PAINTSTRUCT* paint) {
 HDC GetDC(HWND hwnd) {
     HWND top = TopLevelOf(hwnd);
     if (Find(hwnd) == nullptr || top == nullptr || top->surface == nullptr) return nullptr;
-    Region clip = VisibleClientRegion(hwnd);
-    NotePresent(top, clip.bounds());
-    return GdiCreateSurfaceDC(top->surface.get(), ClientOriginInSurface(hwnd), std::move(clip));
+    return GdiCreateSurfaceDC(top->surface.get(), ClientOriginInSurface(hwnd),
+                              VisibleClientRegion(hwnd), top->damage);
 }
 
 int ReleaseDC(HWND /*hwnd*/, HDC dc) {

@@ -225,6 +225,7 @@ void ResizeSurface(WindowObject& w) {
     const int height = std::max(0, w.height());
     if (w.surface && w.surface->width() == width && w.surface->height() == height) return;
     w.surface = std::make_unique<Surface>(width, height, 0xFFFFFF);
+    if (!w.damage) w.damage = std::make_shared<Damage>();
 }
 
 // Places a new top-level window in front of the others of its kind (topmost ones stay first).
@@ -502,7 +503,11 @@ BOOL ShowWindow(HWND hwnd, int command) {
         if (IsInside(s.capture, hwnd)) ::ReleaseCapture();
         if (IsInside(s.focus, hwnd)) s.focus = nullptr;
     }
-    if (platform::IsShownOnScreen(hwnd) && !wasShown) InvalidateWhole(hwnd, true);
+    if (platform::IsShownOnScreen(hwnd) && !wasShown) {
+        InvalidateWhole(hwnd, true);
+        // Every pixel of a top-level window that appears is new on screen.
+        if (!w->isChild()) w->damage->Add(RECT{0, 0, w->width(), w->height()});
+    }
     if (!w->isChild()) {
         if (wasMinimised && !minimised) InvalidateWhole(hwnd, true);
         B().TopLevelChanged(hwnd);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdi/damage.hpp"
 #include "platform/gdi/region.hpp"
 #include "platform/gdi/surface.hpp"
 #include "platform/wnd/wnd.hpp"
@@ -73,9 +74,10 @@ struct WindowObject {
     std::unique_ptr<MenuObject> systemMenu;  // created by GetSystemMenu
     std::unique_ptr<ClassState> classState;  // data of the class procedure
 
-    // Painting bookkeeping of top-level windows: the part of the surface painted since the
-    // backend was last shown it, and whether the frame needs drawing.
-    std::optional<RECT> presentPending;
+    // Painting bookkeeping of top-level windows: the parts of the surface drawn since the
+    // backend was last shown them (shared with the window's device contexts), and whether the
+    // frame needs drawing.
+    std::shared_ptr<Damage> damage;
     bool frameDirty = false;
     bool validatedDuringPaint = false;  // BeginPaint or GetUpdateRect's owner ran
 

@@ -96,8 +96,7 @@ void InvalidateClient(HWND hwnd, const Region& clientArea, bool erase);
 void InvalidateWhole(HWND hwnd, bool erase);  // client and frame
 void InvalidateUnder(HWND child);             // the parent's area under a child, erased
 bool PaintNext();                             // sends one WM_PAINT; false when none is due
-void PresentPending();
-void NotePresent(HWND topLevel, const RECT& surfaceRect);
+void PresentPending();  // hands each shown top-level window's damage to the backend
 void PaintNonClient(HWND topLevel);
 
 // Messages.

@@ -2,7 +2,9 @@
 // repaint after a slider notification, dragging by the surface, the minimised state.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "controls/bitmap_slider.hpp"
 #include "main_window_harness.hpp"
@@ -11,6 +13,7 @@ namespace {
 
 constexpr RECT kRedValueBox{743, 358, 780, 378};
 constexpr RECT kBlueValueBox{743, 438, 780, 458};
+constexpr RECT kPreviewSwatch{585, 273, 645, 330};
 
 // The skin with `text` drawn in the paint context's default font at `at`, in `color`: what the
 // window must show in `box`.
@@ -91,6 +94,60 @@ TEST(MainWindowPainting, SliderNotificationRepaintsOnlyItsOwnRow) {
         ASSERT_TRUE(::GetUpdateRect(dlg.m_hWnd, &dirty, FALSE));
         EXPECT_EQ(dirty, (RECT{743, 398, 780, 418}));
         run.backend().Pump();
+    });
+    run.Run();
+}
+
+// Whether every rectangle lies inside one of `areas`.
+bool AllInside(const std::vector<RECT>& rects, const std::vector<RECT>& areas) {
+    return std::all_of(rects.begin(), rects.end(), [&](const RECT& r) {
+        return std::any_of(areas.begin(), areas.end(), [&](const RECT& a) {
+            return r.left >= a.left && r.top >= a.top && r.right <= a.right && r.bottom <= a.bottom;
+        });
+    });
+}
+
+TEST(MainWindowPainting, AValueTextRepaintShowsTheTextAndTheSwatchOnly) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.MoveAway();
+        run.backend().Pump();
+        const int before = run.backend().PresentCount();
+        ::SendMessageW(dlg.m_hWnd, WM_SLIDER_SETTLED, 1540, 10);
+        run.backend().Pump();
+        ASSERT_EQ(run.backend().PresentCount(), before + 1);
+        // The paint's window DC fills the swatch whatever is being repainted.
+        EXPECT_EQ(run.backend().LastPresent(),
+                  (std::vector<RECT>{RECT{743, 398, 780, 418}, kPreviewSwatch}));
+    });
+    run.Run();
+}
+
+TEST(MainWindowPainting, ASliderStepShowsTheSliderItsValueAndTheSwatchOnly) {
+    MainWindowHarness run({.red = 61});
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        RECT slider{};
+        dlg.redSlider.GetWindowRect(&slider);
+        RECT window{};
+        dlg.GetWindowRect(&window);
+        const RECT sliderArea{slider.left - window.left, slider.top - window.top,
+                              slider.right - window.left, slider.bottom - window.top};
+        const POINT press{slider.left + 30, slider.top + 6};
+        run.backend().MoveMouse(press);
+        run.backend().Press(press);
+        for (int step = 1; step <= 3; ++step) {
+            const int presents = run.backend().PresentCount();
+            const long long pixels = run.backend().PresentedPixels();
+            run.backend().MoveMouse(POINT{press.x + 4 * step, press.y});
+            ASSERT_EQ(run.backend().PresentCount(), presents + 1);
+            EXPECT_TRUE(
+                AllInside(run.backend().LastPresent(), {sliderArea, kRedValueBox, kPreviewSwatch}));
+            EXPECT_LT(run.backend().PresentedPixels() - pixels, 10000);
+        }
+        run.backend().Release(POINT{press.x + 12, press.y});
+        run.MoveAway();
     });
     run.Run();
 }

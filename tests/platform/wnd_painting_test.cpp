@@ -131,7 +131,35 @@ TEST_F(Painting, GetDcDrawsOnTheVisiblePartOnlyAndIsShown) {
     EXPECT_EQ(At(20, 30), Rgb(255, 255, 0));
     EXPECT_EQ(At(19, 30), kParentPixel);
     EXPECT_GT(h.PresentCount(), before);
-    EXPECT_EQ(h.LastPresent(), (RECT{20, 30, 80, 70}));
+    EXPECT_EQ(h.LastPresent(), (std::vector<RECT>{RECT{20, 30, 80, 70}}));
+}
+
+TEST_F(Painting, OnlyWhatWasDrawnIsShownAndNothingWhenNothingWas) {
+    Build();
+    const int before = h.PresentCount();
+    h.Pump();
+    EXPECT_EQ(h.PresentCount(), before) << "nothing drawn since the last present";
+    {
+        CClientDC dc(&parent);
+        dc.FillSolidRect(5, 5, 10, 10, RGB(0, 255, 255));
+        dc.FillSolidRect(150, 100, 4, 4, RGB(0, 255, 255));
+    }
+    h.Pump();
+    EXPECT_EQ(h.PresentCount(), before + 1);
+    EXPECT_EQ(h.LastPresent(), (std::vector<RECT>{RECT{5, 5, 15, 15}, RECT{150, 100, 154, 104}}));
+}
+
+TEST_F(Painting, AWindowThatAppearsIsShownWholeOnceItIsPainted) {
+    parent.paintColor = kParentColor;
+    ASSERT_TRUE(parent.CreateTop({100, 100, 300, 250}, WS_POPUP));
+    h.Pump();
+    const int before = h.PresentCount();
+    parent.ShowWindow(SW_SHOWNA);
+    EXPECT_EQ(h.PresentCount(), before) << "not before its first paint";
+    h.Pump();
+    EXPECT_EQ(h.PresentCount(), before + 1);
+    EXPECT_EQ(h.LastPresent(), (std::vector<RECT>{RECT{0, 0, 200, 150}}));
+    EXPECT_EQ(At(0, 0), kParentPixel);
 }
 
 TEST_F(Painting, CaptionedWindowsGetAFrameAndAClientAreaInside) {

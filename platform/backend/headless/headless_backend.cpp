@@ -30,9 +30,10 @@ void HeadlessBackend::TopLevelChanged(HWND /*hwnd*/) {
     ++changes_;
 }
 
-void HeadlessBackend::Present(HWND /*hwnd*/, const RECT& dirty) {
+void HeadlessBackend::Present(HWND /*hwnd*/, const std::vector<RECT>& damage) {
     ++presents_;
-    lastPresent_ = dirty;
+    lastPresent_ = damage;
+    presentedPixels_ += PixelCount(damage);
 }
 
 void HeadlessBackend::WaitForInput(std::optional<DWORD> /*timeoutMs*/) {
@@ -90,7 +91,8 @@ void HeadlessBackend::Reset() {
     openBoxes_.clear();
     answerBoxes_ = true;
     presents_ = 0;
-    lastPresent_ = RECT{};
+    lastPresent_.clear();
+    presentedPixels_ = 0;
     changes_ = 0;
 }
 

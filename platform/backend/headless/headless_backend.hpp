@@ -32,7 +32,7 @@ class HeadlessBackend : public Backend {
     void TopLevelCreated(HWND hwnd) override;
     void TopLevelDestroyed(HWND hwnd) override;
     void TopLevelChanged(HWND hwnd) override;
-    void Present(HWND hwnd, const RECT& dirty) override;
+    void Present(HWND hwnd, const std::vector<RECT>& damage) override;
     void WaitForInput(std::optional<DWORD> timeoutMs) override;
     void PostTask(std::function<void()> task) override { tasks_.Post(std::move(task)); }
     POINT CursorPos() override;
@@ -79,9 +79,11 @@ class HeadlessBackend : public Backend {
     bool SavePng(HWND hwnd, const std::string& path) const;
     bool SaveBmp(HWND hwnd, const std::string& path) const;
 
-    // What the window layer told the backend.
+    // What the window layer told the backend: how many presents, the rectangles of the last one,
+    // and the pixels of all of them together (counted per rectangle).
     int PresentCount() const { return presents_; }
-    RECT LastPresent() const { return lastPresent_; }
+    const std::vector<RECT>& LastPresent() const { return lastPresent_; }
+    long long PresentedPixels() const { return presentedPixels_; }
     int TopLevelChanges() const { return changes_; }
 
   private:
@@ -93,7 +95,8 @@ class HeadlessBackend : public Backend {
     std::vector<HWND> openBoxes_;
     bool answerBoxes_ = true;
     int presents_ = 0;
-    RECT lastPresent_{};
+    std::vector<RECT> lastPresent_;
+    long long presentedPixels_ = 0;
     int changes_ = 0;
 };
 

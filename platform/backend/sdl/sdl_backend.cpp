@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -71,7 +72,33 @@ SdlVideo::~SdlVideo() {
 
 SdlBackend::SdlBackend()
     : taskEvent_(SDL_RegisterEvents(1)),
-      traceWakeUps_(std::getenv("VR_TRACE_WAKEUPS") != nullptr) {}
+      traceWakeUps_(std::getenv("VR_TRACE_WAKEUPS") != nullptr),
+      tracePresents_(std::getenv("VR_TRACE_PRESENTS") != nullptr) {
+    // The X events behind SDL's are read by the filter, which keeps them out of the queue (they
+    // wake nobody).
+    SDL_SetEventFilter(&SdlBackend::FilterEvent, this);
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+}
+
+SdlBackend::~SdlBackend() {
+    SDL_SetEventFilter(nullptr, nullptr);
+}
+
+int SdlBackend::FilterEvent(void* self, SDL_Event* event) {
+    if (event->type != SDL_SYSWMEVENT) {
+        return 1;
+    }
+    auto* backend = static_cast<SdlBackend*>(self);
+    if (const std::optional<X11Exposure> exposure = ExposureOf(*event->syswm.msg)) {
+        for (const auto& window : backend->windows_) {
+            if (window->x11Window() == exposure->window) {
+                const ShapeRect& a = exposure->area;
+                window->NoteExposed(RECT{a.x, a.y, a.x + a.width, a.y + a.height});
+            }
+        }
+    }
+    return 0;
+}
 
 DWORD SdlBackend::Now() {
     return static_cast<DWORD>(SDL_GetTicks64());
@@ -109,9 +136,11 @@ void SdlBackend::TopLevelChanged(HWND hwnd) {
     }
 }
 
-void SdlBackend::Present(HWND hwnd, const RECT& dirty) {
+void SdlBackend::Present(HWND hwnd, const std::vector<RECT>& damage) {
     if (TopLevelWindow* window = find(hwnd)) {
-        window->Present(dirty);
+        const bool appears = window->isShowPending();
+        const long long pixels = window->Present(damage);
+        tracePresent(appears ? "appear" : "present", pixels);
     }
 }
 
@@ -269,9 +298,11 @@ void SdlBackend::onWindowEvent(const SDL_WindowEvent& event) {
     const HWND hwnd = window->hwnd();
     switch (event.event) {
         case SDL_WINDOWEVENT_EXPOSED:
-        case SDL_WINDOWEVENT_SIZE_CHANGED:
             // The X server keeps no copy of the window's pixels.
-            window->PresentAll();
+            tracePresent("expose", window->PresentExposed());
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            tracePresent("expose", window->PresentAll());
             break;
         case SDL_WINDOWEVENT_SHOWN:
         case SDL_WINDOWEVENT_MOVED:
@@ -364,6 +395,16 @@ void SdlBackend::raiseModalOver(HWND disabled) {
             SDL_RaiseWindow(window->sdlWindow());
             return;
         }
+    }
+}
+
+void SdlBackend::tracePresent(const char* kind, long long pixels) const {
+    if (tracePresents_) {
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        std::fprintf(stderr, "%s %llu %lld %lld\n", kind,
+                     static_cast<unsigned long long>(SDL_GetTicks64()), pixels,
+                     static_cast<long long>(
+                         std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
     }
 }
 

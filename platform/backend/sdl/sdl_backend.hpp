@@ -33,12 +33,15 @@ class SdlVideo {
 class SdlBackend final : public Backend {
   public:
     SdlBackend();  // throws DisplayUnavailable
+    ~SdlBackend() override;
+    SdlBackend(const SdlBackend&) = delete;
+    SdlBackend& operator=(const SdlBackend&) = delete;
 
     DWORD Now() override;
     void TopLevelCreated(HWND hwnd) override;
     void TopLevelDestroyed(HWND hwnd) override;
     void TopLevelChanged(HWND hwnd) override;
-    void Present(HWND hwnd, const RECT& dirty) override;
+    void Present(HWND hwnd, const std::vector<RECT>& damage) override;
     void WaitForInput(std::optional<DWORD> timeoutMs) override;
     void PostTask(std::function<void()> task) override;
     POINT CursorPos() override;
@@ -50,6 +53,8 @@ class SdlBackend final : public Backend {
     std::uint64_t wakeUps() const { return wakeUps_; }
 
   private:
+    // SDL's event filter: reads the X events SDL passes on and drops them from the queue.
+    static int FilterEvent(void* self, SDL_Event* event);
     void dispatch(const SDL_Event& event);
     void onWindowEvent(const SDL_WindowEvent& event);
     void onMouseButton(const SDL_MouseButtonEvent& event);
@@ -64,6 +69,7 @@ class SdlBackend final : public Backend {
     void raiseModalOver(HWND disabled);
     std::vector<HWND> shownOrder() const;
     void traceWakeUp(const char* cause, Uint32 eventType) const;
+    void tracePresent(const char* kind, long long pixels) const;
 
     SdlVideo video_;
     TaskQueue tasks_;
@@ -72,6 +78,9 @@ class SdlBackend final : public Backend {
     std::vector<HWND> order_;  // shown windows front to back, as last seen
     std::uint64_t wakeUps_ = 0;
     bool traceWakeUps_ = false;  // VR_TRACE_WAKEUPS set: one line on stderr per wake-up
+    // VR_TRACE_PRESENTS set: one line on stderr per present ("present", or "appear" for the one
+    // that maps a window; the backend's clock in ms, the pixels, the steady clock in µs).
+    bool tracePresents_ = false;
 };
 
 }  // namespace platform::sdl

@@ -33,6 +33,28 @@ Uint32 CreationFlags(const WindowObject& window) {
     return flags;
 }
 
+// Copies one rectangle of the window layer's surface onto SDL's window surface (locked): the one
+// place where the window layer's pixels become the screen's.
+void CopyPixels(const Surface& pixels, SDL_Surface& target, const SDL_Rect& area) {
+    auto* destination = static_cast<std::uint8_t*>(target.pixels) +
+                        static_cast<std::ptrdiff_t>(area.y) * target.pitch +
+                        static_cast<std::ptrdiff_t>(area.x) * target.format->BytesPerPixel;
+    const std::uint32_t* source = pixels.row(area.y) + area.x;
+    if (target.format->format == SDL_PIXELFORMAT_RGB888) {
+        // The surface's own layout (0x00RRGGBB): rows are copied as they are.
+        const std::size_t rowBytes = static_cast<std::size_t>(area.w) * sizeof(std::uint32_t);
+        for (int y = 0; y < area.h; ++y) {
+            std::memcpy(destination, source, rowBytes);
+            destination += target.pitch;
+            source += pixels.width();
+        }
+        return;
+    }
+    const int sourcePitch = pixels.width() * static_cast<int>(sizeof(std::uint32_t));
+    SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_RGB888, source, sourcePitch,
+                      target.format->format, destination, target.pitch);
+}
+
 }  // namespace
 
 TopLevelWindow::TopLevelWindow(HWND hwnd)
@@ -51,6 +73,7 @@ TopLevelWindow::TopLevelWindow(HWND hwnd)
     }
     applyShape(WindowShape(hwnd_), width, height);
     rect_ = rect;
+    x11Window_ = X11WindowOf(window_.get());
 }
 
 void TopLevelWindow::Sync() {
@@ -72,9 +95,6 @@ void TopLevelWindow::Sync() {
             SDL_SetWindowPosition(window_.get(), rect.left, rect.top);
         }
         rect_ = rect;
-        if (resized) {
-            PresentAll();
-        }
     }
 
     std::wstring caption = WindowCaption(hwnd_);
@@ -88,13 +108,19 @@ void TopLevelWindow::Sync() {
             SDL_HideWindow(window_.get());
             shown_ = false;
         }
+        showPending_ = false;
         minimised_ = record.minimised;
         return;
     }
-    if (!shown_) {
-        SDL_ShowWindow(window_.get());
-        shown_ = true;
-        PresentAll();
+    if (!shown_ && !showPending_) {
+        if (record.minimised) {
+            // Shown as an icon: nothing of it is painted on screen.
+            SDL_ShowWindow(window_.get());
+            shown_ = true;
+        } else {
+            // Mapped at the first present, once the window layer has painted it.
+            showPending_ = true;
+        }
     }
     if (record.minimised != minimised_) {
         minimised_ = record.minimised;
@@ -107,46 +133,57 @@ void TopLevelWindow::Sync() {
     }
 }
 
-void TopLevelWindow::Present(const RECT& dirty) {
+long long TopLevelWindow::Present(const std::vector<RECT>& damage) {
+    if (showPending_) {
+        showPending_ = false;
+        SDL_ShowWindow(window_.get());
+        shown_ = true;
+        return PresentAll();
+    }
     const Surface* pixels = WindowSurface(hwnd_);
     SDL_Surface* target = SDL_GetWindowSurface(window_.get());
-    if (pixels == nullptr || pixels->empty() || target == nullptr) {
-        return;
+    if (!shown_ || pixels == nullptr || pixels->empty() || target == nullptr) {
+        return 0;
     }
-    const int x0 = std::max(0, static_cast<int>(dirty.left));
-    const int y0 = std::max(0, static_cast<int>(dirty.top));
-    const int x1 = std::min({static_cast<int>(dirty.right), pixels->width(), target->w});
-    const int y1 = std::min({static_cast<int>(dirty.bottom), pixels->height(), target->h});
-    if (x0 >= x1 || y0 >= y1) {
-        return;
-    }
-    if (SDL_LockSurface(target) != 0) {
-        return;
-    }
-    auto* destination = static_cast<std::uint8_t*>(target->pixels) +
-                        static_cast<std::ptrdiff_t>(y0) * target->pitch +
-                        static_cast<std::ptrdiff_t>(x0) * target->format->BytesPerPixel;
-    const std::uint32_t* source = pixels->row(y0) + x0;
-    const int sourcePitch = pixels->width() * static_cast<int>(sizeof(std::uint32_t));
-    if (target->format->format == SDL_PIXELFORMAT_RGB888) {
-        // The surface's own layout (0x00RRGGBB): rows are copied as they are.
-        const std::size_t rowBytes = static_cast<std::size_t>(x1 - x0) * sizeof(std::uint32_t);
-        for (int y = y0; y < y1; ++y) {
-            std::memcpy(destination, source, rowBytes);
-            destination += target->pitch;
-            source += pixels->width();
+    std::vector<SDL_Rect> areas;
+    areas.reserve(damage.size());
+    for (const RECT& r : damage) {
+        const int x0 = std::max(0, static_cast<int>(r.left));
+        const int y0 = std::max(0, static_cast<int>(r.top));
+        const int x1 = std::min({static_cast<int>(r.right), pixels->width(), target->w});
+        const int y1 = std::min({static_cast<int>(r.bottom), pixels->height(), target->h});
+        if (x0 < x1 && y0 < y1) {
+            areas.push_back(SDL_Rect{x0, y0, x1 - x0, y1 - y0});
         }
-    } else {
-        SDL_ConvertPixels(x1 - x0, y1 - y0, SDL_PIXELFORMAT_RGB888, source, sourcePitch,
-                          target->format->format, destination, target->pitch);
+    }
+    if (areas.empty() || SDL_LockSurface(target) != 0) {
+        return 0;
+    }
+    long long count = 0;
+    for (const SDL_Rect& area : areas) {
+        CopyPixels(*pixels, *target, area);
+        count += static_cast<long long>(area.w) * area.h;
     }
     SDL_UnlockSurface(target);
-    const SDL_Rect area{x0, y0, x1 - x0, y1 - y0};
-    SDL_UpdateWindowSurfaceRects(window_.get(), &area, 1);
+    SDL_UpdateWindowSurfaceRects(window_.get(), areas.data(), static_cast<int>(areas.size()));
+    return count;
 }
 
-void TopLevelWindow::PresentAll() {
-    Present(RECT{0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top});
+long long TopLevelWindow::PresentAll() {
+    return Present({RECT{0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top}});
+}
+
+void TopLevelWindow::NoteExposed(const RECT& area) {
+    exposuresKnown_ = true;
+    exposed_.Add(area);
+}
+
+long long TopLevelWindow::PresentExposed() {
+    if (!exposuresKnown_) {
+        return PresentAll();
+    }
+    const std::vector<RECT> areas = exposed_.Take();
+    return areas.empty() ? 0 : Present(areas);
 }
 
 bool TopLevelWindow::RefreshPosition() {

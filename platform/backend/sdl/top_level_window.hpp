@@ -4,8 +4,10 @@
 #include <SDL.h>
 
 #include <optional>
+#include <vector>
 
 #include "platform/backend/sdl/sdl_handles.hpp"
+#include "platform/gdi/damage.hpp"
 #include "platform/gdi/region.hpp"
 #include "platform/wnd/window_tree.hpp"
 
@@ -25,14 +27,25 @@ class TopLevelWindow {
     // Tooltips and popup menus: placed exactly, never managed by a window manager.
     bool isUnmanaged() const { return unmanaged_; }
     bool isShown() const { return shown_ && !minimised_; }
+    // Shown by the window layer, waiting for its first present to appear.
+    bool isShowPending() const { return showPending_; }
 
     // Brings the SDL window to the window layer's state: position, size, shape, title,
     // visibility and minimised state. Only what differs from the last state is applied.
     void Sync();
 
-    // Copies the dirty rectangle (window coordinates) of the window's surface to the screen.
-    void Present(const RECT& dirty);
-    void PresentAll();
+    // Copies the rectangles (window coordinates) of the window's surface to the screen and
+    // returns how many pixels that was. A window that the window layer has shown appears on
+    // screen at its first present, which copies the whole surface: it never shows pixels that
+    // were not painted yet.
+    long long Present(const std::vector<RECT>& damage);
+    long long PresentAll();
+    // Exposures: the server names the rectangles it exposed (NoteExposed), then SDL reports that
+    // the window was exposed (PresentExposed): only those rectangles are presented again, or the
+    // whole window where the server's rectangles are not known.
+    void NoteExposed(const RECT& area);
+    long long PresentExposed();
+    unsigned long x11Window() const { return x11Window_; }
 
     // What the desktop did to the window. Each returns whether the state changed (an echo of
     // our own request does not). RefreshPosition reads where the window now is.
@@ -56,6 +69,10 @@ class TopLevelWindow {
     RECT rect_{};
     std::optional<Region> shape_;
     bool shown_ = false;
+    bool showPending_ = false;
+    unsigned long x11Window_ = 0;
+    bool exposuresKnown_ = false;  // the server's exposed rectangles reach NoteExposed
+    Damage exposed_;
     bool minimised_ = false;
     std::wstring caption_;
 };

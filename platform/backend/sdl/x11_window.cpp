@@ -27,6 +27,19 @@ unsigned short ToUnsignedShort(int v) {
 
 }  // namespace
 
+unsigned long X11WindowOf(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    return X11Info(window, &info) ? info.info.x11.window : 0;
+}
+
+std::optional<X11Exposure> ExposureOf(const SDL_SysWMmsg& message) {
+    if (message.subsystem != SDL_SYSWM_X11 || message.msg.x11.event.type != Expose) {
+        return std::nullopt;
+    }
+    const XExposeEvent& expose = message.msg.x11.event.xexpose;
+    return X11Exposure{expose.window, ShapeRect{expose.x, expose.y, expose.width, expose.height}};
+}
+
 void SetX11WindowShape(SDL_Window* window, const std::vector<ShapeRect>& shape) {
     SDL_SysWMinfo info;
     if (!X11Info(window, &info)) {

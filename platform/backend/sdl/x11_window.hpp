@@ -9,7 +9,21 @@
 #include "platform/backend/sdl/shape_rect.hpp"
 #include "platform/wintypes.hpp"
 
+struct SDL_SysWMmsg;
+
 namespace platform::sdl {
+
+// The X window behind an SDL window; 0 where SDL does not run on X11.
+unsigned long X11WindowOf(SDL_Window* window);
+
+// A rectangle of an X window that the server exposed (its pixels must be presented again), read
+// from an X event that SDL passed on as a window-manager message; none for other events. SDL's
+// own exposure event does not say which part was exposed.
+struct X11Exposure {
+    unsigned long window;
+    ShapeRect area;
+};
+std::optional<X11Exposure> ExposureOf(const SDL_SysWMmsg& message);
 
 // Gives the window the shape of the rectangles (window coordinates) through the X SHAPE
 // extension; nothing where SDL does not run on X11 or the server cannot shape windows. (SDL's
