@@ -1,6 +1,7 @@
 // vr-artgen: draws every bitmap of the program and writes them as 24-bit BMP files.
 //
-//   vr-artgen <res-dir>                  writes <res-dir>/bitmaps/<ID>.bmp and icons/128.bmp
+//   vr-artgen <res-dir>                  writes <res-dir>/bitmaps/<ID>.bmp, icons/128.bmp and
+//                                        the desktop icons icons/desktop/<size>.png
 //   vr-artgen <res-dir> --preview <png>  also writes a picture of the assembled windows
 #include <cstdio>
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include "platform/gdi/bmp.hpp"
 #include "platform/gdi/png.hpp"
+#include "tools/artgen/app_icon.hpp"
 #include "tools/artgen/catalog.hpp"
 #include "tools/artgen/preview.hpp"
 
@@ -28,6 +30,18 @@ bool Drawn(const art::Piece& piece, const art::Canvas& canvas) {
     return false;
 }
 
+bool WriteDesktopIcons(const std::filesystem::path& dir) {
+    bool ok = true;
+    for (const int size : art::kDesktopIconSizes) {
+        const std::filesystem::path file = dir / (std::to_string(size) + ".png");
+        if (!art::WriteIconPng(art::DrawDesktopIcon(size), file.string())) {
+            std::fprintf(stderr, "vr-artgen: cannot write %s\n", file.string().c_str());
+            ok = false;
+        }
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -39,7 +53,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path res = argv[1];
     std::error_code error;
     std::filesystem::create_directories(res / "bitmaps", error);
-    std::filesystem::create_directories(res / "icons", error);
+    std::filesystem::create_directories(res / "icons" / "desktop", error);
     bool ok = true;
     art::Library library;
     for (const art::Piece& piece : art::Bitmaps()) {
@@ -50,6 +64,7 @@ int main(int argc, char** argv) {
     const art::Piece icon = art::AppIconPiece();
     const art::Canvas iconCanvas = icon.draw();
     ok = Drawn(icon, iconCanvas) && WriteCanvas(icon.id, iconCanvas, res / "icons") && ok;
+    ok = WriteDesktopIcons(res / "icons" / "desktop") && ok;
     if (withPreview && ok && !WritePngFile(art::ComposePreview(library).surface(), argv[3])) {
         std::fprintf(stderr, "vr-artgen: cannot write %s\n", argv[3]);
         ok = false;
