@@ -87,7 +87,7 @@ case "${1:-}" in
     ctest --test-dir build --output-on-failure -j"$jobs" ;;
   package)
     install_sets package
-    build build
+    build build -DVR_BUILD_TESTS=OFF -DVR_BUILD_BENCH=OFF
     (cd build && cpack -G DEB)
     packaging/check_package.sh build ;;
   sanitize)
