@@ -213,6 +213,7 @@ void ResetWindowLayer() {
     s.keys = {};
     s.move.reset();
     s.cursorShape = nullptr;
+    s.retired.clear();
 }
 
 }  // namespace platform
@@ -360,7 +361,14 @@ BOOL DestroyWindow(HWND hwnd) {
         if (s.activeMenu == w) s.activeMenu = nullptr;
         if (s.move && s.move->window == w) s.move.reset();
     }
-    for (HWND w : order) s.windows.erase(w);
+    for (HWND w : order) {
+        const auto node = s.windows.find(w);
+        if (node == s.windows.end()) continue;
+        std::unique_ptr<WindowObject> record = std::move(node->second);
+        s.windows.erase(node);
+        *record = WindowObject{};  // frees what the window held; the address stays taken
+        s.retired.push_back(std::move(record));
+    }
     if (heldCapture) FollowCaptureRelease();
     return TRUE;
 }

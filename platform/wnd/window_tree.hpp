@@ -1,5 +1,6 @@
 // The window record behind an HWND, and what a backend reads of the window tree.
-// Windows are owned by the window layer; an HWND stays valid until DestroyWindow (IsWindow tells).
+// Windows are owned by the window layer; an HWND stays valid until DestroyWindow (IsWindow tells)
+// and invalid for ever after: no later window gets a destroyed window's handle.
 #pragma once
 
 #include <map>
@@ -104,8 +105,9 @@ Region WindowShape(HWND hwnd);
 // A top-level window's caption (its text), for a backend's title.
 std::wstring WindowCaption(HWND hwnd);
 
-// Destroys every window and forgets queued messages, timers, capture, focus and key state; for
-// tests that start afresh.
+// Destroys every window and forgets queued messages, timers, capture, focus and key state (and
+// the handles of destroyed windows, which later windows may then take again); for tests that
+// start afresh.
 void ResetWindowLayer();
 
 }  // namespace platform

@@ -40,6 +40,9 @@ struct MoveMode {
 
 struct State {
     std::unordered_map<HWND, std::unique_ptr<WindowObject>> windows;
+    // The emptied records of destroyed windows. They stay allocated so that no later window can
+    // get a destroyed window's address: a destroyed HWND stays invalid.
+    std::vector<std::unique_ptr<WindowObject>> retired;
     std::vector<HWND> topLevels;  // front to back
     std::vector<WindowClass> classes;
     std::deque<MSG> queue;

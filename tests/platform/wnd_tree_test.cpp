@@ -46,6 +46,27 @@ TEST_F(Tree, AMinimisedWindowKeepsItsNormalPositionAndTellsTheBackend) {
     EXPECT_TRUE(platform::IsShownOnScreen(top.m_hWnd));
 }
 
+TEST_F(Tree, ADestroyedWindowsHandleNeverNamesALaterWindow) {
+    std::vector<HWND> destroyed;
+    for (int i = 0; i < 64; ++i) {
+        RecordingWnd top;
+        RecordingWnd child;
+        ASSERT_TRUE(top.CreateTop({0, 0, 50, 50}));
+        ASSERT_TRUE(child.CreateChild(top, {0, 0, 10, 10}, 1));
+        destroyed.push_back(top.m_hWnd);
+        destroyed.push_back(child.m_hWnd);
+        top.DestroyWindow();
+        EXPECT_FALSE(IsWindow(destroyed.back()));
+    }
+    // Windows made afterwards, of the same size, get fresh handles.
+    RecordingWnd later;
+    ASSERT_TRUE(later.CreateTop({0, 0, 50, 50}));
+    for (HWND old : destroyed) {
+        EXPECT_FALSE(IsWindow(old));
+        EXPECT_NE(old, later.m_hWnd);
+    }
+}
+
 TEST_F(Tree, PropertiesTextsAndIds) {
     RecordingWnd top;
     RecordingWnd child;
