@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "mainwnd/lighting_state.hpp"
+#include "res/skin_layout.hpp"
 
 struct SelectionImages {
     UINT unselected;
@@ -18,23 +19,19 @@ struct PresetSwatch {
 };
 
 // presetButtons[0] to [7].
-inline constexpr std::array<PresetSwatch, kPresetCount> kPresetSwatches{{
-    {4, {208, 209}},
-    {3, {214, 215}},
-    {2, {218, 219}},
-    {7, {216, 217}},
-    {1, {220, 221}},
-    {5, {212, 213}},
-    {6, {210, 211}},
-    {8, {222, 223}},
-}};
+constexpr PresetSwatch Swatch(std::int32_t colorPreset, std::size_t button) {
+    const auto image = static_cast<UINT>(skin::kSwatchImages[button]);
+    return {colorPreset, {image, image + 1}};
+}
+inline constexpr std::array<PresetSwatch, kPresetCount> kPresetSwatches{
+    Swatch(4, 0), Swatch(3, 1), Swatch(2, 2), Swatch(7, 3),
+    Swatch(1, 4), Swatch(5, 5), Swatch(6, 6), Swatch(8, 7),
+};
 
 // The images of the button of effect e (1 to 24).
 constexpr SelectionImages EffectImages(std::int32_t e) {
-    if (e <= 7) {
-        return {static_cast<UINT>(130 + 2 * e), static_cast<UINT>(129 + 2 * e)};
-    }
-    return {static_cast<UINT>(147 + 3 * (e - 8)), static_cast<UINT>(145 + 3 * (e - 8))};
+    return {static_cast<UINT>(skin::EffectUnselectedId(e)),
+            static_cast<UINT>(skin::EffectSelectedId(e))};
 }
 
 struct ChannelLooks {

@@ -8,6 +8,7 @@
 #include "device/device_commands.hpp"
 #include "numdlg/led_count_owner.hpp"
 #include "numdlg/num_dlg_layout.hpp"
+#include "res/skin_layout.hpp"
 
 using namespace numdlg;
 
@@ -67,10 +68,14 @@ void CNumDlg::LoadBackground() {
 void CNumDlg::CreateControls() {
     // Row i gets the control ID 1500 + i: reset, OK, dismiss, slider.
     const std::array<ControlSpec, 4> rows{{
-        {&resetButton, L"Button", nullptr, kResetNormal, 49, 146, 0, 0, kResetHot, 0, 0, 5},
-        {&okButton, L"Button", nullptr, kOkNormal, 178, 146, 0, 0, kOkHot, 0, 0, 5},
-        {&dismissButton, L"Button", nullptr, kDismissNormal, 309, 11, 0, 0, kDismissHot, 0, 0, 5},
-        {&qtySlider, L"msctls_trackbar32", nullptr, 0, 49, 106, 243, 16, 0, 0, 0, 0},
+        {&resetButton, L"Button", nullptr, kResetNormal, skin::kPopupReset.x, skin::kPopupReset.y,
+         0, 0, kResetHot, 0, 0, 5},
+        {&okButton, L"Button", nullptr, kOkNormal, skin::kPopupOk.x, skin::kPopupOk.y, 0, 0, kOkHot,
+         0, 0, 5},
+        {&dismissButton, L"Button", nullptr, kDismissNormal, skin::kPopupDismiss.x,
+         skin::kPopupDismiss.y, 0, 0, kDismissHot, 0, 0, 5},
+        {&qtySlider, L"msctls_trackbar32", nullptr, 0, skin::kPopupSlider.x, skin::kPopupSlider.y,
+         skin::kPopupSliderWidth, skin::kPopupSliderHeight, 0, 0, 0, 0},
     }};
     CreateTableControls(*this, rows, kChildControlStyle);
 }

@@ -7,15 +7,6 @@
 
 namespace art {
 
-int EffectSelectedId(int effect) {
-    return effect <= 7 ? 129 + 2 * effect : 145 + 3 * (effect - 8);
-}
-int EffectUnselectedId(int effect) {
-    return effect <= 7 ? 130 + 2 * effect : 147 + 3 * (effect - 8);
-}
-int EffectGreyedId(int effect) {
-    return effect <= 7 ? 0 : 146 + 3 * (effect - 8);
-}
 int EffectWidth(int effect) {
     const int column = (effect - 1) % 8;
     return column == 2 || column == 4 || column == 7 ? 59 : 60;
@@ -30,8 +21,10 @@ struct Swatch {
 
 // The preset swatches as they look on screen (the preview colours of their presets).
 constexpr Swatch kSwatches[] = {
-    {208, {255, 255, 60}},  {210, {67, 119, 197}}, {212, {104, 183, 74}},  {214, {239, 189, 44}},
-    {216, {231, 149, 201}}, {218, {219, 23, 48}},  {220, {255, 255, 255}}, {222, {97, 54, 160}},
+    {skin::kSwatchImages[0], {255, 255, 60}},  {skin::kSwatchImages[6], {67, 119, 197}},
+    {skin::kSwatchImages[5], {104, 183, 74}},  {skin::kSwatchImages[1], {239, 189, 44}},
+    {skin::kSwatchImages[3], {231, 149, 201}}, {skin::kSwatchImages[2], {219, 23, 48}},
+    {skin::kSwatchImages[4], {255, 255, 255}}, {skin::kSwatchImages[7], {97, 54, 160}},
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "res/skin_layout.hpp"
 #include "tools/artgen/canvas.hpp"
 
 namespace art {
@@ -20,9 +21,9 @@ std::vector<Piece> Bitmaps();
 Piece AppIconPiece();
 
 // Resource IDs of effect e (1..24): selected, unselected and (effects 8 to 24) greyed images.
-int EffectSelectedId(int effect);
-int EffectUnselectedId(int effect);
-int EffectGreyedId(int effect);  // 0 for effects 1 to 7
-int EffectWidth(int effect);     // 59 in grid columns 2, 4 and 7, else 60
+using skin::EffectGreyedId;  // 0 for effects 1 to 7
+using skin::EffectSelectedId;
+using skin::EffectUnselectedId;
+int EffectWidth(int effect);  // 59 in grid columns 2, 4 and 7, else 60
 
 }  // namespace art
