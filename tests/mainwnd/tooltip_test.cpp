@@ -4,6 +4,7 @@
 #include <string>
 
 #include "main_window_harness.hpp"
+#include "mainwnd/language_texts.hpp"
 
 namespace {
 
@@ -72,6 +73,24 @@ TEST(MainWindowTooltips, EffectFourteenShowsItsNameInBothLanguages) {
         ExpectTipShows(run, L"Apply all settings to the device.");
         HoverAndWait(run, dlg.closeButton, 210);
         ExpectTipShows(run, L"Exit");
+    });
+    run.Run();
+}
+
+TEST(MainWindowTooltips, SwitchingTheLanguageTwiceGivesEveryToolItsEnglishTextBack) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.Click(dlg.languageButton);
+        run.Click(dlg.languageButton);
+        ASSERT_EQ(dlg.state.language, UiLanguage::English);
+        ASSERT_EQ(dlg.toolTip.GetToolCount(), 31);
+        const auto controls = ToolControls(dlg);
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            SCOPED_TRACE(i);
+            HoverAndWait(run, *controls[i], 210);
+            ExpectTipShows(run, kToolTexts[i].english);
+        }
     });
     run.Run();
 }
