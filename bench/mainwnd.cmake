@@ -1,8 +1,9 @@
 # The main window on the headless backend with the emulated controller: start-up to the first
-# fully painted frame, peak resident memory after start-up, and a click on "Apply" to the report
-# handed to the bus.
+# fully painted frame, peak resident memory after start-up, a click on "Apply" to the report
+# handed to the bus, a slider step and a hover watch tick.
 vr_add_bench(mainwnd_bench
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/mainwnd_startup_bench.cpp
           ${CMAKE_CURRENT_LIST_DIR}/mainwnd_apply_bench.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/mainwnd_input_bench.cpp
           ${CMAKE_CURRENT_LIST_DIR}/mainwnd_bench_setup.cpp
   LIBS vr_mainwnd vr_backend_headless vr_hid_emulated_system vr_app_fonts benchmark::benchmark_main)

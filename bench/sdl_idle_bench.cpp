@@ -13,9 +13,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -37,7 +40,7 @@ class TracedProgram {
         posix_spawn_file_actions_adddup2(&actions, fds_[1], STDERR_FILENO);
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addclose(&actions, fds_[0]);
-        std::vector<std::string> environment{"VR_TRACE_WAKEUPS=1"};
+        std::vector<std::string> environment{"VR_TRACE_WAKEUPS=1", "VR_TRACE_PRESENTS=1"};
         for (char** e = environ; *e != nullptr; ++e) {
             environment.emplace_back(*e);
         }
@@ -77,12 +80,44 @@ class TracedProgram {
     // Wake-up lines printed until the deadline.
     int CountWakeUps(steady_clock::time_point until) {
         int count = 0;
+        ReadLines(until, [&](const std::string& line) {
+            count += line.rfind("wakeup ", 0) == 0 ? 1 : 0;
+            return false;
+        });
+        return count;
+    }
+
+    // The first line printed before the deadline that starts with `prefix`; empty if none.
+    std::string WaitForLine(const std::string& prefix, steady_clock::time_point until) {
+        std::string found;
+        ReadLines(until, [&](const std::string& line) {
+            if (line.rfind(prefix, 0) != 0) {
+                return false;
+            }
+            found = line;
+            return true;
+        });
+        return found;
+    }
+
+    // The CPU time the program has used so far, in ns (/proc/PID/schedstat).
+    double CpuNs() const {
+        std::ifstream schedstat("/proc/" + std::to_string(pid_) + "/schedstat");
+        double ns = 0;
+        schedstat >> ns;
+        return ns;
+    }
+
+  private:
+    // Hands each line printed until the deadline to `take` until it returns true.
+    template <typename Take>
+    void ReadLines(steady_clock::time_point until, Take take) {
         std::array<char, 4096> buffer{};
         while (true) {
             const auto left =
                 std::chrono::duration_cast<std::chrono::milliseconds>(until - steady_clock::now());
             if (left.count() <= 0) {
-                return count;
+                return;
             }
             pollfd fd{fds_[0], POLLIN, 0};
             if (poll(&fd, 1, static_cast<int>(left.count())) <= 0) {
@@ -90,19 +125,23 @@ class TracedProgram {
             }
             const ssize_t got = read(fds_[0], buffer.data(), buffer.size());
             if (got <= 0) {
-                return count;  // the program ended
+                return;  // the program ended
             }
             for (ssize_t i = 0; i < got; ++i) {
-                line_ += buffer[static_cast<std::size_t>(i)];
-                if (buffer[static_cast<std::size_t>(i)] == '\n') {
-                    count += line_.rfind("wakeup ", 0) == 0 ? 1 : 0;
-                    line_.clear();
+                const char c = buffer[static_cast<std::size_t>(i)];
+                if (c != '\n') {
+                    line_ += c;
+                    continue;
+                }
+                const bool done = take(line_);
+                line_.clear();
+                if (done) {
+                    return;
                 }
             }
         }
     }
 
-  private:
     pid_t pid_ = -1;
     std::array<int, 2> fds_{-1, -1};
     std::string line_;
@@ -162,7 +201,83 @@ BENCHMARK_CAPTURE(IdleWakeUps, demo_pointer_on_window, std::string(VR_PLATFORM_D
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
 
+// Start-up to the first frame on the screen: from starting the process to its "appear" trace
+// line (the steady clock, in µs, after the first picture went to the X server), median of
+// interleaved runs.
+double StartUpMs(const std::string& program) {
+    const auto start = std::chrono::duration_cast<std::chrono::microseconds>(
+                           steady_clock::now().time_since_epoch())
+                           .count();
+    TracedProgram traced({program});
+    std::istringstream line(
+        traced.WaitForLine("appear ", steady_clock::now() + std::chrono::seconds(20)));
+    std::string kind;
+    long long ticks = 0;
+    long long pixels = 0;
+    long long at = 0;
+    if (!(line >> kind >> ticks >> pixels >> at)) {
+        return -1;
+    }
+    return static_cast<double>(at - start) / 1000.0;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? -1 : values[values.size() / 2];
+}
+
+[[maybe_unused]] void StartUpAgainstBareSdl(benchmark::State& state, const std::string& program) {
+    if (std::getenv("DISPLAY") == nullptr) {
+        state.SkipWithError("no X display: run this through tests/x11/with_x.sh");
+        return;
+    }
+    for (auto _ : state) {
+        std::vector<double> bare;
+        std::vector<double> ours;
+        for (int round = 0; round < state.range(0); ++round) {
+            bare.push_back(StartUpMs(VR_BARE_SDL_WINDOW));
+            ours.push_back(StartUpMs(program));
+        }
+        state.counters["bare_sdl_ms"] = Median(bare);
+        state.counters["program_ms"] = Median(ours);
+        state.counters["ratio"] = Median(ours) / Median(bare);
+    }
+}
+
 #ifdef VR_SIMULATOR
+BENCHMARK_CAPTURE(StartUpAgainstBareSdl, program_vs_bare_sdl_window, std::string(VR_SIMULATOR))
+    ->Arg(15)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
+
+// The program's CPU over 20 s with the pointer resting on Apply (after its tooltip has come and
+// gone): the hover watch's ticks.
+void RestingOnApplyCpu(benchmark::State& state) {
+    if (std::getenv("DISPLAY") == nullptr) {
+        state.SkipWithError("no X display: run this through tests/x11/with_x.sh");
+        return;
+    }
+    for (auto _ : state) {
+        TracedProgram traced({VR_SIMULATOR});
+        const std::string pid = std::to_string(traced.pid());
+        if (traced.WaitForLine("appear ", steady_clock::now() + std::chrono::seconds(20)).empty()) {
+            state.SkipWithError("the program's window never appeared");
+            return;
+        }
+        Shell("xdotool search --onlyvisible --pid " + pid + " --name . mousemove --window %1 " +
+              "683 498");
+        traced.CountWakeUps(steady_clock::now() + std::chrono::seconds(4));
+        const double before = traced.CpuNs();
+        const int wakeUps = traced.CountWakeUps(steady_clock::now() + std::chrono::seconds(20));
+        const double cpuNs = traced.CpuNs() - before;
+        state.counters["cpu_ms_per_20s"] = cpuNs / 1e6;
+        state.counters["wakeups"] = wakeUps;
+        state.counters["cpu_us_per_wakeup"] = wakeUps > 0 ? cpuNs / 1e3 / wakeUps : 0;
+    }
+}
+BENCHMARK(RestingOnApplyCpu)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
 // The program (with the emulated controller): pointer outside every control, and resting on the
 // Apply button (at 586, 474 in the window), where only the hover watch runs.
 BENCHMARK_CAPTURE(IdleWakeUps, program_pointer_outside, std::string(VR_SIMULATOR),

@@ -1,0 +1,52 @@
+// What reaches the screen for the commonest input, on the headless backend (the program's own
+// CPU; what the X server does with the pixels is not counted): one step of a slider drag (CPU and
+// the pixels handed to the backend) and one tick of a button's hover watch with the cursor resting
+// on the button.
+#include <benchmark/benchmark.h>
+
+#include "mainwnd_bench_setup.hpp"
+
+namespace {
+
+void BM_MainWindowSliderStep(benchmark::State& state) {
+    MainWindowBenchRun run;
+    auto& dlg = run.dlg();
+    run.backend().AddStep([&] {
+        RECT slider{};
+        dlg.redSlider.GetWindowRect(&slider);
+        const POINT press{slider.left + 10, slider.top + 6};
+        run.backend().MoveMouse(press);
+        run.backend().Press(press);
+        const long long before = run.backend().PresentedPixels();
+        int step = 0;
+        for (auto _ : state) {
+            // Back and forth over the track, two pixels a step.
+            const int x = 10 + 2 * (step % 50 < 25 ? step % 50 : 50 - step % 50);
+            run.backend().MoveMouse(POINT{slider.left + x, press.y});
+            ++step;
+        }
+        state.counters["pixels_per_step"] = benchmark::Counter(
+            static_cast<double>(run.backend().PresentedPixels() - before) / step);
+        run.backend().Release(press);
+        dlg.EndDialog(IDOK);
+    });
+    dlg.DoModal();
+}
+BENCHMARK(BM_MainWindowSliderStep)->Unit(benchmark::kMicrosecond);
+
+void BM_MainWindowHoverTickOnApply(benchmark::State& state) {
+    MainWindowBenchRun run;
+    auto& dlg = run.dlg();
+    run.backend().AddStep([&] {
+        run.backend().MoveMouse(run.Centre(dlg.applyButton));
+        run.backend().Advance(3000);  // the tooltip has come and gone
+        for (auto _ : state) {
+            run.backend().Advance(200);  // one hover watch tick
+        }
+        dlg.EndDialog(IDOK);
+    });
+    dlg.DoModal();
+}
+BENCHMARK(BM_MainWindowHoverTickOnApply)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
