@@ -8,17 +8,35 @@ bool IsPermissionFailure(std::string_view reason) {
     return reason == std::strerror(EACCES) || reason == std::strerror(EPERM);
 }
 
-std::optional<std::string> FormatAccessHint(const DeviceLink& link, std::string_view program) {
-    if (link.deviceHandle() != nullptr) return std::nullopt;
+const OpenFailure* DeniedController(const DeviceLink& link) {
+    if (link.deviceHandle() != nullptr) return nullptr;
     for (const OpenFailure& failure : link.openFailures()) {
-        if (!PathNamesController(failure.devicePath) || !IsPermissionFailure(failure.reason)) {
-            continue;
+        if (PathNamesController(failure.devicePath) && IsPermissionFailure(failure.reason)) {
+            return &failure;
         }
+    }
+    return nullptr;
+}
+
+std::optional<std::wstring> AccessProblemMessage(const DeviceLink& link) {
+    const OpenFailure* failure = DeniedController(link);
+    if (failure == nullptr) return std::nullopt;
+    std::wstring text(kDetectionFailed);
+    text += L"\n\nThe controller at ";
+    text.append(failure->node.begin(), failure->node.end());
+    text += L" may not be opened by this user. Install the udev rule ";
+    text.append(kUdevRuleName.begin(), kUdevRuleName.end());
+    text += L", then unplug and replug the controller.";
+    return text;
+}
+
+std::optional<std::string> FormatAccessHint(const DeviceLink& link, std::string_view program) {
+    if (const OpenFailure* failure = DeniedController(link)) {
         std::string line(program);
         line += ": the controller at ";
-        line += failure.node;
+        line += failure->node;
         line += " cannot be opened (";
-        line += failure.reason;
+        line += failure->reason;
         line += "); install the udev rule ";
         line += kUdevRuleName;
         line +=

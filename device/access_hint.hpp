@@ -1,5 +1,6 @@
-// The one line printed on stderr when the controller is on the bus but this user may not open it:
-// it names the node and the udev rule that gives the logged-in user access.
+// What the user is told when the controller is on the bus but this user may not open it: one line
+// on stderr and the start-up message, both naming the node and the udev rule that gives the
+// logged-in user access.
 #pragma once
 
 #include <optional>
@@ -11,6 +12,9 @@
 // The file name of the udev rule that the program installs.
 inline constexpr std::string_view kUdevRuleName = "60-vespane-rgb.rules";
 
+// What the start-up shows when no controller was found.
+inline constexpr std::wstring_view kDetectionFailed = L"Hardware detection failed.";
+
 // True when an open failed for lack of permission (EACCES or EPERM).
 bool IsPermissionFailure(std::string_view reason);
 
@@ -19,3 +23,12 @@ bool IsPermissionFailure(std::string_view reason);
 // with the program's name. Nothing in every other case: the controller was opened, is absent, or
 // failed for another reason.
 std::optional<std::string> FormatAccessHint(const DeviceLink& link, std::string_view program);
+
+// After FindController: the interface of the controller that this user may not open, when that is
+// why no controller is open; null in every other case.
+const OpenFailure* DeniedController(const DeviceLink& link);
+
+// The start-up message for that case: "Hardware detection failed." and then which node could not
+// be opened and how to fix it. Nothing in every other case, where the message stays the plain one.
+// The start-up runs in English, so the text is English.
+std::optional<std::wstring> AccessProblemMessage(const DeviceLink& link);

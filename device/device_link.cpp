@@ -47,6 +47,9 @@ void DeviceLink::FindController() {
         if (!interfaces->exists(index)) continue;
         const auto name = interfaces->devicePath(index);
         if (!name) continue;
+        // Keyboards, security keys and every other device are never opened: the enumeration
+        // already tells they are not the controller.
+        if (name->enumerated && !IsController(*name->enumerated)) continue;
         hid::OpenResult opened = bus_.open(name->node);
         if (!opened.device) {
             openFailures_.push_back({name->devicePath, name->node, std::move(opened.error)});

@@ -45,6 +45,7 @@ class DeviceLink {
 
     // Examines member indices 0 to 127 in order; the first interface that opens, is a usable HID
     // device, has the controller's vendor and product ID and passes the path test is kept open.
+    // An interface whose enumerated vendor and product ID are another device's is not opened.
     // An interface whose capabilities cannot be read is closed and the search goes on.
     void FindController();
 

@@ -58,11 +58,15 @@ BOOL CVespaneRezuVovAdodizozaviDlg::OnInitDialog() {
     link.FindController();
     if (link.deviceHandle() == nullptr) {
         // A controller that is there but may not be opened gets one line naming the node and
-        // the udev rule; the window shows the same message as for no controller.
+        // the udev rule.
         if (const auto hint = FormatAccessHint(link, Utf8FromWide(AppExecutableName()))) {
             std::fprintf(stderr, "%s\n", hint->c_str());
         }
-        MessageBoxW(m_hWnd, L"Hardware detection failed.", AppExecutableName().c_str(), MB_OK);
+        // A user who started the program from the menu never sees stderr: the message names the
+        // node and the fix too, in that case only.
+        const std::wstring text =
+            AccessProblemMessage(link).value_or(std::wstring(kDetectionFailed));
+        MessageBoxW(m_hWnd, text.c_str(), AppExecutableName().c_str(), MB_OK);
     }
 
     const ArgbState colour = QueryArgbState(link);

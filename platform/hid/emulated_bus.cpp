@@ -24,7 +24,8 @@ class EmulatedInterfaceSet final : public InterfaceSet {
 
     std::optional<InterfaceName> devicePath(std::size_t index) const override {
         if (!exists(index) || !interfaces_[index].devicePath) return std::nullopt;
-        return InterfaceName{*interfaces_[index].devicePath, EmulatedBus::NodeName(index)};
+        const EmulatedInterface& entry = interfaces_[index];
+        return InterfaceName{*entry.devicePath, EmulatedBus::NodeName(index), entry.attributes};
     }
 
   private:

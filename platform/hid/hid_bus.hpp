@@ -51,6 +51,9 @@ class Device {
 struct InterfaceName {
     std::string devicePath;
     std::string node;
+    // Vendor and product ID as the enumeration already tells them, before any open; empty when it
+    // does not.
+    std::optional<Attributes> enumerated;
 };
 
 // The interfaces present when the set was made; lives for one discovery.

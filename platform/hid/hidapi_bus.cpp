@@ -48,10 +48,13 @@ class HidapiInterfaceSet final : public InterfaceSet {
         if (!exists(index)) return std::nullopt;
         const HidapiEntry& entry = entries_[index];
         // Where hidapi already names interfaces the Windows way, that name is tested as it is.
-        if (!entry.path.starts_with(kHidrawPrefix)) return InterfaceName{entry.path, entry.path};
+        const Attributes ids{entry.vendorId, entry.productId, 0};
+        if (!entry.path.starts_with(kHidrawPrefix)) {
+            return InterfaceName{entry.path, entry.path, ids};
+        }
         auto name = WindowsInterfaceName(sysfsRoot_, entry.path, entry.vendorId, entry.productId);
         if (!name) return std::nullopt;
-        return InterfaceName{std::move(*name), entry.path};
+        return InterfaceName{std::move(*name), entry.path, ids};
     }
 
   private:

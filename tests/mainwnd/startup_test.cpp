@@ -63,7 +63,7 @@ TEST(MainWindowStartup, WithoutControllerShowsOneMessageAndZeros) {
     EXPECT_EQ(run.backend().MessageBoxTexts().size(), 1u);
 }
 
-TEST(MainWindowStartup, ControllerThatMayNotBeOpenedAddsOneLineOnStderr) {
+TEST(MainWindowStartup, ControllerThatMayNotBeOpenedIsNamedInTheMessageAndOnStderr) {
     MainWindowHarness run({.present = false});
     hid::EmulatedInterface denied;
     denied.kind = hid::EmulatedInterface::Kind::Inert;
@@ -75,13 +75,46 @@ TEST(MainWindowStartup, ControllerThatMayNotBeOpenedAddsOneLineOnStderr) {
     testing::internal::CaptureStderr();
     run.Step([&] {
         ASSERT_EQ(run.backend().MessageBoxTexts().size(), 1u);
-        EXPECT_EQ(run.backend().MessageBoxTexts()[0], L"Hardware detection failed.");
+        const std::wstring& text = run.backend().MessageBoxTexts()[0];
+        EXPECT_EQ(text.rfind(L"Hardware detection failed.\n", 0), 0u) << text;
+        const std::wstring node(L"/dev/hidraw" +
+                                std::to_wstring(hid::EmulatedSystemBus().size() - 1));
+        EXPECT_NE(text.find(node), std::wstring::npos) << text;
+        EXPECT_NE(text.find(L"60-vespane-rgb.rules"), std::wstring::npos) << text;
+        EXPECT_NE(text.find(L"replug"), std::wstring::npos) << text;
+        EXPECT_EQ(run.backend().MessageBoxCaptions()[0], AppExecutableName());
     });
     run.Run();
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     EXPECT_NE(err.find("60-vespane-rgb.rules"), std::string::npos) << err;
     EXPECT_NE(err.find(std::strerror(EACCES)), std::string::npos) << err;
+}
+
+TEST(MainWindowStartup, OtherDevicesThatMayNotBeOpenedLeaveThePlainMessage) {
+    MainWindowHarness run({.present = false});
+    hid::EmulatedInterface keyboard;
+    keyboard.devicePath = hid::EmulatedBus::InterfacePath(0x046D, 0xC31C, "", 7);
+    keyboard.openError = std::strerror(EACCES);
+    keyboard.attributes = {0x046D, 0xC31C, 0};
+    hid::EmulatedSystemBus().add(keyboard);
+    hid::EmulatedInterface busy;
+    busy.devicePath = hid::EmulatedBus::ControllerPath(8);
+    busy.openError = std::strerror(EBUSY);
+    busy.attributes = {hid::EmulatedBus::kControllerVendorId,
+                       hid::EmulatedBus::kControllerProductId, 0};
+    hid::EmulatedSystemBus().add(busy);
+    const std::size_t openedBefore = hid::EmulatedSystemBus().openedNodes().size();
+    run.Step([&] {
+        ASSERT_EQ(run.backend().MessageBoxTexts().size(), 1u);
+        EXPECT_EQ(run.backend().MessageBoxTexts()[0], L"Hardware detection failed.");
+    });
+    run.Run();
+    // The keyboard was not even opened: its IDs are another device's.
+    const auto& opened = hid::EmulatedSystemBus().openedNodes();
+    EXPECT_EQ(std::count(opened.begin() + static_cast<std::ptrdiff_t>(openedBefore), opened.end(),
+                         hid::EmulatedBus::NodeName(hid::EmulatedSystemBus().size() - 2)),
+              0);
 }
 
 struct ExpectedControl {
