@@ -59,11 +59,26 @@ TEST_F(CaptionTest, OneLineIsCentredInTheUpperPartInWhite) {
     CMPButton button;
     button.SetBitmaps(kPlainNormal, kPlainHot, 0);
     Create(button, {20, 20, 100, 50}, L"Apply");
-    const InkBox box = BoxOf(PlainInk(button), kW);
+    const std::vector<bool> ink = PlainInk(button);
+    const InkBox box = BoxOf(ink, kW);
     ASSERT_FALSE(box.empty());
-    // Centred in (0, 0, 80, 24): the middle of the ink near (40, 12).
-    EXPECT_NEAR((box.left + box.right) / 2.0, 40.0, 2.5);
-    EXPECT_NEAR((box.top + box.bottom) / 2.0, 12.0, 2.5);
+    // Exactly the ink of the text centred in (0, 0, 80, 24) by the platform's own text drawing.
+    CBitmap picture;
+    picture.CreateBitmap(kW, kH, 1, 32, nullptr);
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = dc.SelectObject(&picture);
+    dc.FillSolidRect(0, 0, kW, kH, kPlainNormalColor);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(RGB(255, 255, 255));
+    RECT upper{0, 0, kW, kH - 6};
+    dc.DrawTextW(L"Apply", 5, &upper, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    std::vector<bool> expected;
+    for (int y = 0; y < kH; ++y) {
+        for (int x = 0; x < kW; ++x) expected.push_back(dc.GetPixel(x, y) != kPlainNormalColor);
+    }
+    dc.SelectObject(old);
+    EXPECT_EQ(ink, expected);
     // The strokes are white.
     bool white = false;
     for (int y = box.top; y <= box.bottom; ++y) {
@@ -105,6 +120,21 @@ TEST_F(CaptionTest, LineFeedSplitsIntoAnUpperAndALowerLine) {
     EXPECT_TRUE(BoxOf(inkTwo, kW, 0, 6).empty());
     // One line never reaches the lower rows.
     EXPECT_TRUE(BoxOf(inkOne, kW, 22, kH).empty());
+
+    // Pressed, both lines move one pixel to the left, nothing else.
+    MouseDown(parent.Screen(two, {40, 15}));
+    const std::vector<bool> pressed =
+        Ink(parent, two, kW, kH, [](int, int) { return kPlainHotColor; });
+    MouseUp(parent.Screen(two, {40, 15}));
+    std::vector<bool> shifted(inkTwo.size(), false);
+    for (int y = 0; y < kH; ++y) {
+        for (int x = 1; x < kW; ++x) {
+            shifted[static_cast<std::size_t>(y * kW + x - 1)] =
+                inkTwo[static_cast<std::size_t>(y * kW + x)];
+        }
+    }
+    ASSERT_TRUE(two.pressed == FALSE);
+    EXPECT_EQ(pressed, shifted);
 }
 
 TEST_F(CaptionTest, TextIsCutAt63Characters) {
