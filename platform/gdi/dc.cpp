@@ -96,21 +96,28 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
     return nullptr;
 }
 
-COLORREF SetBkColor(HDC dc, COLORREF color) {
+namespace {
+
+// Sets one of the DC's colours (the unused top byte dropped); the previous colour, or
+// CLR_INVALID without a DC.
+COLORREF ExchangeColour(HDC dc, COLORREF DcObject::*field, COLORREF color) {
     if (dc == nullptr) return CLR_INVALID;
-    const COLORREF old = dc->bkColor;
-    dc->bkColor = color & 0x00FFFFFF;
+    const COLORREF old = dc->*field;
+    dc->*field = color & 0x00FFFFFF;
     return old;
+}
+
+}  // namespace
+
+COLORREF SetBkColor(HDC dc, COLORREF color) {
+    return ExchangeColour(dc, &DcObject::bkColor, color);
 }
 COLORREF GetBkColor(HDC dc) {
     return dc != nullptr ? dc->bkColor : CLR_INVALID;
 }
 
 COLORREF SetTextColor(HDC dc, COLORREF color) {
-    if (dc == nullptr) return CLR_INVALID;
-    const COLORREF old = dc->textColor;
-    dc->textColor = color & 0x00FFFFFF;
-    return old;
+    return ExchangeColour(dc, &DcObject::textColor, color);
 }
 COLORREF GetTextColor(HDC dc) {
     return dc != nullptr ? dc->textColor : CLR_INVALID;

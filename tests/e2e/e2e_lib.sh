@@ -39,16 +39,8 @@ stop_sim() {
 }
 trap stop_sim EXIT
 
-# Runs the command until it succeeds, for at most $1 seconds; false when the time ran out.
-wait_until() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        [[ $SECONDS -ge $deadline ]] && return 1
-        sleep 0.05
-    done
-}
+# shellcheck source=tests/x11/wait_until.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../x11/wait_until.sh"
 
 # The visible windows of the simulator, one X window ID per line.
 sim_windows() {

@@ -45,16 +45,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Waits until the command given succeeds, for at most $1 seconds.
-wait_for() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        [[ $SECONDS -ge $deadline ]] && return 1
-        sleep 0.05
-    done
-}
+# shellcheck source=tests/x11/wait_until.sh
+source "$(dirname "${BASH_SOURCE[0]}")/wait_until.sh"
 
 # The server picks a free display itself and writes its number once it accepts clients.
 Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -br -noreset \
@@ -64,7 +56,7 @@ display_ready() {
     kill -0 "$xvfb_pid" 2>/dev/null || return 0  # stop waiting: the server is gone
     grep -qs '^[0-9][0-9]*$' "$workdir/display"
 }
-wait_for 20 display_ready
+wait_until 20 display_ready
 if ! kill -0 "$xvfb_pid" 2>/dev/null || ! grep -qs '^[0-9][0-9]*$' "$workdir/display"; then
     skip "no X server can be started here (Xvfb: $(tail -n 3 "$workdir/xvfb.log" | tr '\n' ' '))"
 fi
@@ -75,7 +67,7 @@ if [[ $wm -eq 1 ]]; then
     openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
     wm_pid=$!
     wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-    if ! wait_for 20 wm_ready; then
+    if ! wait_until 20 wm_ready; then
         echo "with_x.sh: openbox did not take the screen on $DISPLAY:" >&2
         cat "$workdir/openbox.log" >&2
         exit 1
