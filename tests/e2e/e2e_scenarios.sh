@@ -55,8 +55,9 @@ scenario_startup() {
     screenshot startup
 }
 
-# An effect, a preset and Apply: one ARGB report with the effect's mode and the preset's colour.
-scenario_effect_preset_apply() {
+# Starts the simulator, then effect 1, the red preset and Apply: the fifth report line is the
+# ARGB report with the effect's mode and the preset's colour.
+apply_effect_1_red() {
     start_sim
     wait_lines 4
     click_at $(effect_at 1)
@@ -64,6 +65,11 @@ scenario_effect_preset_apply() {
     click_at $APPLY
     wait_lines 5
     expect_line 5 write 00800b020f07000103ff0000
+}
+
+# An effect, a preset and Apply: one ARGB report with the effect's mode and the preset's colour.
+scenario_effect_preset_apply() {
+    apply_effect_1_red
     # A second Apply sends the same report again: nothing was consumed.
     click_at $APPLY
     wait_lines 6
@@ -333,13 +339,7 @@ scenario_wayland_asked() {
 # the unplugged controller writes nothing and shows nothing; after the replug the next Apply
 # reaches the controller under its new node, without a restart.
 scenario_replug() {
-    start_sim
-    wait_lines 4
-    click_at $(effect_at 1)
-    click_at $PRESET_RED
-    click_at $APPLY
-    wait_lines 5
-    expect_line 5 write 00800b020f07000103ff0000
+    apply_effect_1_red
     kill -USR1 "$sim_pid"
     click_at $APPLY
     sleep 1
