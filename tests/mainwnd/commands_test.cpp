@@ -481,26 +481,34 @@ TEST(MainWindowPopup, LedQuantityButtonRunsThePopupModally) {
 TEST(MainWindowAbout, SystemCommandsSixteenToThirtyOneOpenTheAboutBox) {
     MainWindowHarness run;
     auto& dlg = run.dlg();
-    std::size_t aboutBoxes = 0;
-    run.Step([&] { ::PostMessageW(dlg.m_hWnd, WM_SYSCOMMAND, 16 + 15, 0); });
-    run.Step([&] {
+    std::vector<std::size_t> aboutBoxes;
+    const auto closeAbout = [&] {
         const auto windows = run.OtherVisibleWindows();
-        aboutBoxes = windows.size();
+        aboutBoxes.push_back(windows.size());
         ASSERT_EQ(windows.size(), 1u);
         HWND ok = ::GetDlgItem(windows[0], IDOK);
         ASSERT_NE(ok, nullptr);
         RECT r{};
         ::GetWindowRect(ok, &r);
         run.backend().Click(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-    });
+    };
+    run.Step([&] { ::PostMessageW(dlg.m_hWnd, WM_SYSCOMMAND, 16, 0); });
+    run.Step(closeAbout);
+    run.Step([&] { ::PostMessageW(dlg.m_hWnd, WM_SYSCOMMAND, 16 + 15, 0); });
+    run.Step(closeAbout);
     run.Step([&] {
         EXPECT_TRUE(run.OtherVisibleWindows().empty());
         ::PostMessageW(dlg.m_hWnd, WM_SYSCOMMAND, 32, 0);
         run.backend().Pump();
         EXPECT_TRUE(run.OtherVisibleWindows().empty()) << "32 is not the About command";
+        // Other system commands take the default path.
+        ::SendMessageW(dlg.m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        EXPECT_TRUE(dlg.IsIconic());
+        ::SendMessageW(dlg.m_hWnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+        EXPECT_FALSE(dlg.IsIconic());
     });
     run.Run();
-    EXPECT_EQ(aboutBoxes, 1u);
+    EXPECT_EQ(aboutBoxes, (std::vector<std::size_t>{1, 1}));
 }
 
 }  // namespace
