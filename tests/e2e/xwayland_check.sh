@@ -40,14 +40,8 @@ fail() {
     exit 1
 }
 
-wait_until() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [[ $SECONDS -ge $deadline ]] && return 1
-        sleep 0.1
-    done
-}
+# shellcheck source=tests/x11/wait_until.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../x11/wait_until.sh"
 
 weston --backend=x11-backend.so --xwayland --socket=wayland-vr --width=1000 --height=700 \
     --idle-time=0 --log="$XDG_RUNTIME_DIR/weston.log" >/dev/null 2>&1 &
