@@ -46,7 +46,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../x11/wait_until.sh"
 weston --backend=x11-backend.so --xwayland --socket=wayland-vr --width=1000 --height=700 \
     --idle-time=0 --log="$XDG_RUNTIME_DIR/weston.log" >/dev/null 2>&1 &
 weston_pid=$!
-xwayland_display() { sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$XDG_RUNTIME_DIR/weston.log"; }
+xwayland_display() { sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$XDG_RUNTIME_DIR/weston.log" 2>/dev/null; }
 has_xwayland() { [[ -n "$(xwayland_display)" ]]; }
 wait_until 20 has_xwayland || fail "weston did not offer XWayland within 20 s"
 XW=$(xwayland_display)
@@ -71,13 +71,19 @@ geometry() {
 }
 
 # weston's output fills the outer server's screen from its top-left corner, so XWayland's
-# coordinates are the outer server's. The pointer moves first and rests, so that weston has told
-# the program where it is before the button goes down. On a loaded machine weston may still be
-# placing the window or passing the motion on when the button goes down; the click is tried again
-# (from a fresh reading of the window's place) until Apply has written, at most three times.
+# coordinates are the outer server's. weston's X11 backend follows the pointer by the distance
+# moved since it last entered weston's window; when that window was mapped under the pointer (the
+# outer server starts with it in the middle of the screen) weston may never have seen it enter and
+# ignores the motion. So the pointer first leaves weston's window (the screen is wider and taller
+# than it) and comes back, then rests, so that weston has told the program where it is before the
+# button goes down. On a loaded machine weston may still be placing the window or passing the
+# motion on when the button goes down; the click is tried again (from a fresh reading of the
+# window's place) until Apply has written, at most three times.
 applied() { [[ $(lines) -ge 5 ]]; }
 for attempt in 1 2 3; do
     geometry
+    DISPLAY=$OUTER xdotool mousemove 1010 750 || fail "cannot move the pointer"
+    sleep 0.2
     DISPLAY=$OUTER xdotool mousemove $((x + 600)) $((y + 498)) || fail "cannot move the pointer"
     sleep 0.2
     DISPLAY=$OUTER xdotool mousemove $((x + 683)) $((y + 498)) || fail "cannot move the pointer"
