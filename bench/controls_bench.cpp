@@ -5,6 +5,7 @@
 #include "controls/bitmap_slider.hpp"
 #include "controls/mp_button.hpp"
 #include "platform/backend/headless/headless_backend.hpp"
+#include "platform/context.hpp"
 
 namespace {
 
@@ -37,6 +38,7 @@ void RepaintLoop(benchmark::State& state, CWnd& control) {
 }
 
 void BM_SliderRepaint(benchmark::State& state) {
+    const platform::Context context;
     SkinnedParent parent;
     CBitmapSlider slider;
     slider.Create(L"msctls_trackbar32", L"", WS_CHILD | WS_VISIBLE, RECT{560, 300, 692, 312},
@@ -51,6 +53,7 @@ void BM_SliderRepaint(benchmark::State& state) {
 BENCHMARK(BM_SliderRepaint);
 
 void BM_ButtonRepaint(benchmark::State& state) {
+    const platform::Context context;
     SkinnedParent parent;
     CMPButton button;
     button.SetBitmaps(131, 132, 0);

@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#include "platform/context.hpp"
 #include "platform/gdi/gdi.hpp"
 
 namespace {
@@ -12,8 +13,10 @@ constexpr int kWidth = 800;
 constexpr int kHeight = 540;
 constexpr UINT kSkinId = 130;
 
-// A window surface with a window context clipped to its whole client area, as paints get.
+// A window surface with a window context clipped to its whole client area, as paints get, in a
+// platform context of its own (made first, destroyed last).
 struct Window {
+    platform::Context context;
     Surface surface{kWidth, kHeight, 0};
     HDC dc = GdiCreateSurfaceDC(&surface, {0, 0}, Region::FromRect({0, 0, kWidth, kHeight}));
     Window() = default;
@@ -119,6 +122,7 @@ void BM_HalftoneStretch(benchmark::State& state) {
 BENCHMARK(BM_HalftoneStretch)->Arg(64)->Arg(48)->Arg(96);
 
 void BM_LoadAndDeleteSkinBitmap(benchmark::State& state) {
+    const platform::Context context;
     HBITMAP probe = LoadBitmapW(AfxGetResourceHandle(), kSkinId);
     if (probe == nullptr) {
         state.SkipWithError("bitmap 130 is not in this build");

@@ -4,7 +4,6 @@
 #include "platform/hid/emulated_system_bus.hpp"
 
 MainWindowBenchRun::MainWindowBenchRun() : backend_(platform::HeadlessBackend::Instance()) {
-    backend_.Reset();
     backend_.MoveMouse(POINT{0, 0});
     syncAll = false;
     hid::EmulatedBus& bus = hid::EmulatedSystemBus();
@@ -22,7 +21,6 @@ MainWindowBenchRun::MainWindowBenchRun() : backend_(platform::HeadlessBackend::I
 MainWindowBenchRun::~MainWindowBenchRun() {
     dlg_->DestroyWindow();
     app_->m_pMainWnd = nullptr;
-    backend_.Reset();
 }
 
 POINT MainWindowBenchRun::Centre(const CWnd& control) const {

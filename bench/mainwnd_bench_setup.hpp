@@ -1,11 +1,13 @@
-// What the main window benchmarks share: a fresh headless desktop with the emulated controller
-// present, the application's fonts, and an application object whose main window is the window.
+// What the main window benchmarks share: a fresh platform context and headless desktop with the
+// emulated controller present, the application's fonts, and an application object whose main window
+// is the window.
 #pragma once
 
 #include <memory>
 
 #include "mainwnd/main_window.hpp"
 #include "platform/backend/headless/headless_backend.hpp"
+#include "platform/context.hpp"
 
 class MainWindowBenchRun {
   public:
@@ -20,6 +22,7 @@ class MainWindowBenchRun {
     POINT Centre(const CWnd& control) const;
 
   private:
+    platform::Context context_;  // first: outlives the windows
     platform::HeadlessBackend& backend_;
     std::unique_ptr<CWinApp> app_;
     std::unique_ptr<CVespaneRezuVovAdodizozaviDlg> dlg_;

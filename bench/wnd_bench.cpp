@@ -6,18 +6,20 @@
 #include <vector>
 
 #include "platform/backend/headless/headless_backend.hpp"
+#include "platform/context.hpp"
 #include "platform/wnd/afxwin.hpp"
 
 namespace {
 
 class Plain : public CWnd {};
 
+// In a platform context of its own, made first and destroyed last.
 struct ShapedWindow {
+    platform::Context context;
     Plain top;
     std::vector<Plain> children = std::vector<Plain>(50);
 
     ShapedWindow() {
-        platform::HeadlessBackend::Instance().Reset();
         RegisterClassW(L"VrBenchWindow", DefWindowProcW);
         top.CreateEx(0, L"VrBenchWindow", L"", WS_POPUP | WS_VISIBLE, RECT{100, 100, 900, 640},
                      nullptr, 0);
@@ -35,7 +37,6 @@ struct ShapedWindow {
         }
         platform::HeadlessBackend::Instance().Pump();
     }
-    ~ShapedWindow() { platform::HeadlessBackend::Instance().Reset(); }
 };
 
 void BM_WindowFromPointOver50ShapedChildren(benchmark::State& state) {

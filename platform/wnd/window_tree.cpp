@@ -1,14 +1,26 @@
 // The window tree: creation and destruction, attributes, geometry and the queries a backend makes.
 #include <algorithm>
 
+#include "platform/context.hpp"
 #include "platform/wnd/afxwin.hpp"
 #include "platform/wnd/wnd_state.hpp"
 
 namespace wnd {
 
+State::State() {
+    B();
+}
+
+State::~State() {
+    while (!topLevels.empty()) {
+        HWND top = topLevels.front();
+        ::DestroyWindow(top);
+        if (!topLevels.empty() && topLevels.front() == top) topLevels.erase(topLevels.begin());
+    }
+}
+
 State& S() {
-    static State state;
-    return state;
+    return platform::Context::Current().Part<State>();
 }
 
 platform::Backend& B() {
@@ -194,26 +206,6 @@ Region WindowShape(HWND hwnd) {
 std::wstring WindowCaption(HWND hwnd) {
     const WindowObject* w = Find(hwnd);
     return w != nullptr ? w->text : std::wstring{};
-}
-
-void ResetWindowLayer() {
-    State& s = S();
-    while (!s.topLevels.empty()) {
-        HWND top = s.topLevels.front();
-        ::DestroyWindow(top);
-        if (!s.topLevels.empty() && s.topLevels.front() == top)
-            s.topLevels.erase(s.topLevels.begin());
-    }
-    s.queue.clear();
-    s.peeked.reset();
-    s.timers.clear();
-    s.capture = nullptr;
-    s.focus = nullptr;
-    s.activeMenu = nullptr;
-    s.keys = {};
-    s.move.reset();
-    s.cursorShape = nullptr;
-    s.retired.clear();
 }
 
 }  // namespace platform

@@ -105,9 +105,4 @@ Region WindowShape(HWND hwnd);
 // A top-level window's caption (its text), for a backend's title.
 std::wstring WindowCaption(HWND hwnd);
 
-// Destroys every window and forgets queued messages, timers, capture, focus and key state (and
-// the handles of destroyed windows, which later windows may then take again); for tests that
-// start afresh.
-void ResetWindowLayer();
-
 }  // namespace platform

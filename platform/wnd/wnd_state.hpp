@@ -38,7 +38,14 @@ struct MoveMode {
     bool byButton = false;  // ends at the left button's release (else at a click or Enter)
 };
 
+// The window layer's part of the platform context. It is made after the backend, which it tells
+// about every top-level window, and its end destroys every window that is left.
 struct State {
+    State();
+    ~State();
+    State(const State&) = delete;
+    State& operator=(const State&) = delete;
+
     std::unordered_map<HWND, std::unique_ptr<WindowObject>> windows;
     // The emptied records of destroyed windows. They stay allocated so that no later window can
     // get a destroyed window's address: a destroyed HWND stays invalid.
@@ -63,7 +70,7 @@ struct State {
     std::unique_ptr<WindowObject> desktop;
 };
 
-State& S();
+State& S();  // the current context's
 platform::Backend& B();
 
 WindowObject* Find(HWND hwnd);  // null unless live

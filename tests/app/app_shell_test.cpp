@@ -131,7 +131,7 @@ void ExpectAboutClosedThenClose() {
 }
 
 TEST(AppShell, ClosingTheMainWindowEndsTheProgram) {
-    ResetProgram();
+    PrepareMachine();
     Step([] {
         ASSERT_NE(MainWindow(), nullptr);
         EXPECT_TRUE(MainWindow()->IsWindowVisible());
@@ -147,7 +147,7 @@ TEST(AppShell, ClosingTheMainWindowEndsTheProgram) {
 }
 
 TEST(AppShell, StartsWithTheCommonControlsAndTheFonts) {
-    ResetProgram();
+    PrepareMachine();
     Step([] {
         // The large bold font reached the "Apply" button through the font table.
         HFONT applyFont =
@@ -166,7 +166,7 @@ TEST(AppShell, StartsWithTheCommonControlsAndTheFonts) {
 }
 
 TEST(AppShell, AboutBoxFromTheSystemMenuClosesWithItsButton) {
-    ResetProgram();
+    PrepareMachine();
     Step([] {
         // Alt+Space opens the system menu; its modal loop runs the next step.
         Headless().KeyDown(VK_MENU);
@@ -185,7 +185,7 @@ TEST(AppShell, AboutBoxFromTheSystemMenuClosesWithItsButton) {
 TEST(AppShell, EverySystemCommandFromSixteenToThirtyOneOpensTheAboutBox) {
     for (const UINT command : {0x10U, 0x1FU}) {
         SCOPED_TRACE(command);
-        ResetProgram();
+        PrepareMachine();
         Step([command] {
             MainWindow()->PostMessageW(WM_SYSCOMMAND, command, 0);
             Headless().Pump();
@@ -200,7 +200,7 @@ TEST(AppShell, EverySystemCommandFromSixteenToThirtyOneOpensTheAboutBox) {
 // the program's name, the LED popup the title its skin shows in the language in use, the About
 // box its caption; message boxes the executable's name.
 TEST(AppShell, EveryTopLevelWindowHasATitle) {
-    ResetProgram({.present = false});
+    PrepareMachine({.present = false});
     const auto popupTitle = [] {
         const CNumDlg* popup = Popup();
         return popup != nullptr ? platform::WindowCaption(popup->GetSafeHwnd()) : L"no popup";
@@ -240,7 +240,7 @@ TEST(AppShell, EveryTopLevelWindowHasATitle) {
 }
 
 TEST(AppShell, AboutTextsAreDrawnWholeInsideTheirStatics) {
-    ResetProgram();
+    PrepareMachine();
     Step([] {
         MainWindow()->PostMessageW(WM_SYSCOMMAND, CVespaneRezuVovAdodizozaviDlg::kAboutCommand, 0);
         Headless().Pump();
@@ -267,7 +267,7 @@ struct FileCloser {
 };
 
 TEST(Simulator, AWholeStartUpPrintsTheQueriesAndTheAnswers) {
-    ResetProgram();
+    PrepareMachine();
     sim::SimOptions options;
     options.colour = std::array<std::uint8_t, 3>{255, 0, 0};
     options.leds = 100;
@@ -298,7 +298,7 @@ TEST(Simulator, AWholeStartUpPrintsTheQueriesAndTheAnswers) {
 }
 
 TEST(Simulator, WithoutTheControllerNothingIsPrintedAndTheUserIsTold) {
-    ResetProgram();
+    PrepareMachine();
     sim::SimOptions options;
     options.absent = true;
     sim::SetUpSimBus(Bus(), options);

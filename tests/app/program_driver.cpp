@@ -16,8 +16,7 @@ hid::EmulatedBus& Bus() {
     return hid::EmulatedSystemBus();
 }
 
-void ResetProgram(const ControllerStart& start) {
-    Headless().Reset();
+void PrepareMachine(const ControllerStart& start) {
     syncAll = false;
     hid::EmulatedBus& bus = Bus();
     bus.clear();

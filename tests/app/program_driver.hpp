@@ -25,8 +25,9 @@ struct ControllerStart {
     bool present = true;
 };
 
-// A fresh backend and a fresh emulated machine (keyboard, mouse, controller).
-void ResetProgram(const ControllerStart& start = {});
+// A fresh emulated machine (keyboard, mouse, controller) with the controller as given, and the
+// synchronize switch off as at a program's start. The platform context is the test's own.
+void PrepareMachine(const ControllerStart& start = {});
 
 platform::HeadlessBackend& Headless();
 hid::EmulatedBus& Bus();

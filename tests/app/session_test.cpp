@@ -234,7 +234,7 @@ class RandomUser {
 };
 
 TEST(Session, TenThousandRandomActionsKeepTheWindowConsistent) {
-    ResetProgram();
+    PrepareMachine();
     const std::size_t gdiBeforeStart = GdiLiveObjectCount();
     std::size_t gdiAtStart = 0;
     std::size_t windowsAtStart = 0;

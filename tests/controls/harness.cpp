@@ -13,9 +13,9 @@ platform::HeadlessBackend& Headless() {
     return platform::HeadlessBackend::Instance();
 }
 
+// Once per context; a second registration of the class is refused and changes nothing.
 void RegisterPlainClass() {
-    static const bool registered = RegisterClassW(kPlainClass, DefWindowProcW) != FALSE;
-    (void)registered;
+    RegisterClassW(kPlainClass, DefWindowProcW);
 }
 
 }  // namespace

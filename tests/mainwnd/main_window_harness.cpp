@@ -22,7 +22,6 @@ Report MakeReport(std::initializer_list<std::uint8_t> leading) {
 
 MainWindowHarness::MainWindowHarness(ControllerSetup setup)
     : backend_(platform::HeadlessBackend::Instance()) {
-    backend_.Reset();
     backend_.MoveMouse(POINT{0, 0});
     syncAll = false;
     hid::EmulatedBus& bus = hid::EmulatedSystemBus();
@@ -46,7 +45,6 @@ MainWindowHarness::MainWindowHarness(ControllerSetup setup)
 MainWindowHarness::~MainWindowHarness() {
     dlg_->DestroyWindow();
     app_->m_pMainWnd = nullptr;
-    backend_.Reset();
     syncAll = false;
 }
 

@@ -1,5 +1,6 @@
-// Runs the real main window on the headless backend: the emulated controller set up first, the
-// window's own start-up, then the test's steps inside its modal loop, driven by mouse and keys.
+// Runs the real main window on the headless backend, in a platform context of its own (a test may
+// make several harnesses one after another): the emulated controller set up first, the window's
+// own start-up, then the test's steps inside its modal loop, driven by mouse and keys.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 
 #include "mainwnd/main_window.hpp"
 #include "platform/backend/headless/headless_backend.hpp"
+#include "platform/context.hpp"
 #include "platform/hid/emulated_system_bus.hpp"
 
 struct ControllerSetup {
@@ -63,6 +65,7 @@ class MainWindowHarness {
     bool TipShown() const;
 
   private:
+    platform::Context context_;  // the harness's own, fresh: first, so that it outlives the rest
     platform::HeadlessBackend& backend_;
     std::unique_ptr<CWinApp> app_;
     std::unique_ptr<CVespaneRezuVovAdodizozaviDlg> dlg_;

@@ -47,7 +47,7 @@ class NumDlgTest : public ::testing::TestWithParam<Language> {
   protected:
     // Starts the program with the controller holding `leds`, in the parameter's language.
     void Start(int leds) {
-        ResetProgram(ControllerStart{.ledCount = leds});
+        PrepareMachine(ControllerStart{.ledCount = leds});
         if (GetParam().chinese) {
             Step([] { ClickLanguage(); });
         }
@@ -270,7 +270,7 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, NumDlgTest, ::testing::Values(kEnglish, 
                          LanguageName);
 
 TEST(NumDlgLanguage, SwitchingBackToEnglishGivesTheEnglishSkinAtTheNextOpening) {
-    ResetProgram(ControllerStart{.ledCount = 12});
+    PrepareMachine(ControllerStart{.ledCount = 12});
     Step([] { ClickLanguage(); });
     Step([] { ClickLedQuantity(); });
     Step([] {
@@ -292,7 +292,7 @@ TEST(NumDlgLanguage, SwitchingBackToEnglishGivesTheEnglishSkinAtTheNextOpening) 
 }
 
 TEST(NumDlgWithoutController, ConfirmStillUpdatesTheMainWindow) {
-    ResetProgram(ControllerStart{.present = false});
+    PrepareMachine(ControllerStart{.present = false});
     Step([] { ClickLedQuantity(); });
     Step([] {
         ASSERT_NE(Popup(), nullptr);

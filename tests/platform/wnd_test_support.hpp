@@ -16,9 +16,9 @@ namespace wndtest {
 
 inline constexpr const wchar_t* kTestClass = L"VrTestWindow";
 
+// Once per context; a second registration of the class is refused and changes nothing.
 inline void RegisterTestClass() {
-    static const bool registered = RegisterClassW(kTestClass, DefWindowProcW) != FALSE;
-    (void)registered;
+    RegisterClassW(kTestClass, DefWindowProcW);
 }
 
 struct Seen {
@@ -67,12 +67,10 @@ class RecordingWnd : public CWnd {
     }
 };
 
-// Every test starts with no windows, no steps and no message boxes.
+// Every test starts in a fresh platform context: no windows, no steps, no message boxes.
 class WndTest : public ::testing::Test {
   protected:
     platform::HeadlessBackend& h = platform::HeadlessBackend::Instance();
-    void SetUp() override { h.Reset(); }
-    void TearDown() override { h.Reset(); }
 
     // The colour at a point of a top-level window's surface (window coordinates), 0x00RRGGBB.
     static std::uint32_t PixelOf(HWND top, int x, int y) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/context.hpp"
 #include "platform/gdi/bmp.hpp"
 #include "platform/gdi/png.hpp"
 #include "tools/artgen/app_icon.hpp"
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: vr-artgen <res-dir> [--preview <file.png>]\n");
         return 2;
     }
+    const platform::Context context;  // the drawing layer renders the artwork's texts
     const std::filesystem::path res = argv[1];
     std::error_code error;
     std::filesystem::create_directories(res / "bitmaps", error);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/context.hpp"
 #include "platform/wnd/afxwin.hpp"
 #include "tools/platform_demo/demo_window.hpp"
 
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s [x y]\n", argv[0]);
         return 2;
     }
+    const platform::Context context;
     demo::DemoWindow window;
     if (!window.CreateAt(topLeft)) {
         return EXIT_FAILURE;

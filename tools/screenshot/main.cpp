@@ -8,6 +8,7 @@
 #include "app/fonts.hpp"
 #include "mainwnd/main_window.hpp"
 #include "platform/backend/headless/headless_backend.hpp"
+#include "platform/context.hpp"
 #include "platform/hid/emulated_system_bus.hpp"
 
 namespace {
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     const std::string english = argv[1];
     const std::string chinese = argc == 3 ? argv[2] : "";
 
+    const platform::Context context;
     platform::HeadlessBackend& backend = platform::HeadlessBackend::Instance();
     hid::EmulatedBus& bus = hid::EmulatedSystemBus();
     bus.clear();

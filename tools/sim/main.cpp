@@ -9,6 +9,7 @@
 
 #include "app/vespane_app.hpp"
 #include "platform/backend/backend.hpp"
+#include "platform/context.hpp"
 #include "platform/hid/emulated_system_bus.hpp"
 #include "tools/sim/plug_signals.hpp"
 #include "tools/sim/report_printer.hpp"
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
 
     DeviceLink::SetDefaultTap(sim::MakeReportPrinter(stdout));
 
+    const platform::Context context;
     // The desktop opens here, before the signal watcher can post to it from its own thread.
     platform::Backend& desktop = platform::ActiveBackend();
     const sim::PlugSignals plugSignals([&desktop](sim::PlugEvent event) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/context.hpp"
 #include "platform/gdi/bmp.hpp"
 #include "platform/gdi/png.hpp"
 #include "platform/gdi/utf.hpp"
@@ -15,8 +16,7 @@ Backend& ActiveBackend() {
 }
 
 HeadlessBackend& HeadlessBackend::Instance() {
-    static HeadlessBackend backend;
-    return backend;
+    return Context::Current().Part<HeadlessBackend>();
 }
 
 void HeadlessBackend::TopLevelCreated(HWND /*hwnd*/) {
@@ -81,19 +81,6 @@ void HeadlessBackend::MessageBoxOpened(HWND box, const std::wstring& text,
 
 void HeadlessBackend::MessageBoxClosed(HWND box) {
     std::erase(openBoxes_, box);
-}
-
-void HeadlessBackend::Reset() {
-    steps_.clear();
-    ResetWindowLayer();
-    boxTexts_.clear();
-    boxCaptions_.clear();
-    openBoxes_.clear();
-    answerBoxes_ = true;
-    presents_ = 0;
-    lastPresent_.clear();
-    presentedPixels_ = 0;
-    changes_ = 0;
 }
 
 void HeadlessBackend::Pump() {

@@ -25,6 +25,8 @@ namespace platform {
 
 class HeadlessBackend : public Backend {
   public:
+    // The current platform context's backend. A fresh context starts with no windows, no steps,
+    // no message boxes and the clock at 0.
     static HeadlessBackend& Instance();
 
     // Backend.
@@ -40,10 +42,6 @@ class HeadlessBackend : public Backend {
     SIZE ScreenSize() override { return SIZE{1920, 1080}; }
     void MessageBoxOpened(HWND box, const std::wstring& text, const std::wstring& caption) override;
     void MessageBoxClosed(HWND box) override;
-
-    // Starts afresh: destroys every window, forgets steps, message boxes and counters. The clock
-    // keeps running forward.
-    void Reset();
 
     // Time: advancing fires the due timers in order, each at its own time, processing messages
     // and paints in between.
@@ -87,7 +85,7 @@ class HeadlessBackend : public Backend {
     int TopLevelChanges() const { return changes_; }
 
   private:
-    DWORD now_ = 1000;
+    DWORD now_ = 0;
     std::deque<std::function<void()>> steps_;
     TaskQueue tasks_;
     std::vector<std::wstring> boxTexts_;

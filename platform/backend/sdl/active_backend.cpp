@@ -1,27 +1,24 @@
-// The program's backend: the desktop, opened on first use.
+// The program's backend: the desktop, opened on first use and closed with the platform context.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 #include "platform/backend/sdl/sdl_backend.hpp"
+#include "platform/context.hpp"
 
 namespace platform {
 namespace {
 
 sdl::SdlBackend& OpenDesktop() {
     try {
-        // The backend lives until the process ends: windows held by static objects are destroyed
-        // during exit, after a static backend would already be gone.
-        static sdl::SdlBackend* const backend = std::make_unique<sdl::SdlBackend>().release();
-        return *backend;
+        return Context::Current().Part<sdl::SdlBackend>();
     } catch (const sdl::DisplayUnavailable& error) {
         std::fprintf(stderr,
                      "%s: cannot open a display (%s). It needs an X server; a Wayland desktop "
                      "provides one through XWayland.\n",
                      program_invocation_short_name, error.what());
         std::fflush(stdout);
-        // Quick exit: static objects being destroyed must not ask for the backend again.
+        // Quick exit: objects being destroyed must not ask for the backend again.
         std::_Exit(EXIT_FAILURE);
     }
 }
