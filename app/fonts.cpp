@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "platform/context.hpp"
+
 namespace {
 
 struct FontRegistration {
@@ -72,8 +74,8 @@ HFONT FontTable::Font(int number) const {
 }
 
 FontTable& AppFontTable() {
-    static FontTable table;
-    return table;
+    // Its fonts are drawing objects, which live as long as the platform context: so does it.
+    return platform::Context::Current().Part<FontTable>();
 }
 
 BOOL SetUpFonts() {

@@ -22,7 +22,8 @@ class FontTable {
     std::array<CFont, kSize> fonts_;
 };
 
-// The application's own table (a field of the application object in spirit; one per process).
+// The application's own table (a field of the application object in spirit; one per platform
+// context).
 FontTable& AppFontTable();
 BOOL SetUpFonts();
 HFONT AppFont(int number);

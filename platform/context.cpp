@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/gdi/drawing_state.hpp"
+
 namespace platform {
 namespace {
 
@@ -18,6 +20,7 @@ Context* current = nullptr;
 
 Context::Context() : outer_(current) {
     current = this;
+    gdi::Drawing();  // first, so that it ends last: the other parts may hold drawing objects
 }
 
 Context::~Context() {

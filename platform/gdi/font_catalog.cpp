@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/gdi/drawing_state.hpp"
 #include "platform/gdi/utf.hpp"
 
 namespace {
@@ -30,14 +31,8 @@ std::string Lower(std::string s) {
     return s;
 }
 
-// Face names registered as standing for an installed family, keyed by lower-case name.
-struct Alias {
-    std::string name;    // as registered, e.g. "Arial"
-    std::string family;  // the installed family it stands for
-};
-std::map<std::string, Alias>& Aliases() {
-    static std::map<std::string, Alias> aliases;
-    return aliases;
+std::map<std::string, gdi::FontAlias>& Aliases() {
+    return gdi::Drawing().fontAliases;
 }
 
 // The installed families named `family` (fontconfig compares family names ignoring case).
@@ -124,25 +119,21 @@ class SystemCatalog final : public FontCatalog {
         if (!InstalledFamilies(face).empty()) return true;
         const std::string twin = MetricTwinOf(face);
         if (twin.empty()) return false;
-        Aliases()[Lower(face)] = Alias{face, twin};
+        Aliases()[Lower(face)] = gdi::FontAlias{face, twin};
         return true;
     }
 };
 
-FontCatalog*& Override() {
-    static FontCatalog* catalog = nullptr;
-    return catalog;
-}
-
 }  // namespace
 
 FontCatalog& CurrentFontCatalog() {
-    static SystemCatalog system;
-    return Override() != nullptr ? *Override() : system;
+    static SystemCatalog system;  // no state of its own: the names it registers are the context's
+    FontCatalog* const test = gdi::Drawing().fontCatalog;
+    return test != nullptr ? *test : system;
 }
 
 void SetFontCatalogForTesting(FontCatalog* catalog) {
-    Override() = catalog;
+    gdi::Drawing().fontCatalog = catalog;
 }
 
 std::string FontFamilyFor(const std::string& faceName) {

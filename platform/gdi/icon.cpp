@@ -7,14 +7,15 @@
 
 #include "platform/gdi/bmp.hpp"
 #include "platform/gdi/draw_target.hpp"
+#include "platform/gdi/drawing_state.hpp"
 #include "platform/res/resource_table.hpp"
 #include "platform/wnd/wnd.hpp"
 
 // Icons are shared, as the platform's loaded icons are: each ID is decoded once and lives as
-// long as the program.
+// long as the platform context.
 HICON LoadIconW(HINSTANCE instance, UINT id) {
     if (instance == nullptr || instance != AfxGetResourceHandle()) return nullptr;
-    static std::map<UINT, std::unique_ptr<IconObject>> icons;
+    auto& icons = gdi::Drawing().icons;
     const auto known = icons.find(id);
     if (known != icons.end()) return known->second.get();
 

@@ -1,43 +1,41 @@
 #include "platform/gdi/object_table.hpp"
 
-#include <unordered_map>
-
+#include "platform/gdi/drawing_state.hpp"
 #include "platform/gdi/text.hpp"
 
 namespace gdi {
 namespace {
 
-struct Entry {
-    std::unique_ptr<GdiObject> object;
-    int selections = 0;
-    bool deletePending = false;
-};
-
-std::unordered_map<const GdiObject*, Entry>& Table() {
-    static std::unordered_map<const GdiObject*, Entry> table;
-    return table;
+std::unordered_map<const GdiObject*, TableEntry>& Table() {
+    return Drawing().objects;
 }
 
-template <typename T>
-T* MakeStock(std::unique_ptr<T>& slot) {
-    if (!slot) slot = std::make_unique<T>();
+// An Arial stock font of the given height and weight, made in `slot` on first use.
+FontObject* StockFont(std::unique_ptr<FontObject>& slot, LONG height, LONG weight) {
+    if (!slot) {
+        slot = std::make_unique<FontObject>();
+        slot->logFont.lfHeight = height;
+        slot->logFont.lfWeight = weight;
+        const wchar_t face[] = L"Arial";
+        std::copy(std::begin(face), std::end(face), slot->logFont.lfFaceName);
+        slot->face = ResolveFont(slot->logFont);
+    }
     return slot.get();
 }
 
-LOGFONTW StockLogFont(LONG height, LONG weight) {
-    LOGFONTW lf;
-    lf.lfHeight = height;
-    lf.lfWeight = weight;
-    const wchar_t face[] = L"Arial";
-    std::copy(std::begin(face), std::end(face), lf.lfFaceName);
-    return lf;
+BrushObject* StockBrush(std::unique_ptr<BrushObject>& slot, COLORREF color) {
+    if (!slot) {
+        slot = std::make_unique<BrushObject>();
+        slot->color = color;
+    }
+    return slot.get();
 }
 
 }  // namespace
 
 void AdoptObject(std::unique_ptr<GdiObject> owned) {
     const GdiObject* key = owned.get();
-    Table()[key] = Entry{std::move(owned), 0, false};
+    Table()[key] = TableEntry{std::move(owned), 0, false};
 }
 
 bool IsLive(const GdiObject* object) {
@@ -46,10 +44,11 @@ bool IsLive(const GdiObject* object) {
 }
 
 bool IsStock(const GdiObject* object) {
+    const StockObjects& stock = Drawing().stock;
     return object != nullptr &&
-           (object == StockBitmap() || object == StockSystemFont() || object == StockBlackPen() ||
-            object == StockWhiteBrush() || object == GetStockObject(BLACK_BRUSH) ||
-            object == GetStockObject(DEFAULT_GUI_FONT));
+           (object == stock.bitmap.get() || object == stock.systemFont.get() ||
+            object == stock.guiFont.get() || object == stock.blackPen.get() ||
+            object == stock.whiteBrush.get() || object == stock.blackBrush.get());
 }
 
 bool Release(GdiObject* object) {
@@ -81,38 +80,28 @@ void NoteDeselected(GdiObject* object) {
 }
 
 BitmapObject* StockBitmap() {
-    static const auto bitmap = [] {
-        auto b = std::make_unique<BitmapObject>();
-        b->surface = Surface(1, 1, 0);
-        b->monochrome = true;
-        return b;
-    }();
+    auto& bitmap = Drawing().stock.bitmap;
+    if (!bitmap) {
+        bitmap = std::make_unique<BitmapObject>();
+        bitmap->surface = Surface(1, 1, 0);
+        bitmap->monochrome = true;
+    }
     return bitmap.get();
 }
 
 FontObject* StockSystemFont() {
     // A small bold sans serif, the look of the platform's system font.
-    static const auto font = [] {
-        auto f = std::make_unique<FontObject>();
-        f->logFont = StockLogFont(16, FW_BOLD);
-        f->face = ResolveFont(f->logFont);
-        return f;
-    }();
-    return font.get();
+    return StockFont(Drawing().stock.systemFont, 16, FW_BOLD);
 }
 
 PenObject* StockBlackPen() {
-    static std::unique_ptr<PenObject> pen;
-    return MakeStock(pen);
+    auto& pen = Drawing().stock.blackPen;
+    if (!pen) pen = std::make_unique<PenObject>();
+    return pen.get();
 }
 
 BrushObject* StockWhiteBrush() {
-    static const auto brush = [] {
-        auto b = std::make_unique<BrushObject>();
-        b->color = RGB(255, 255, 255);
-        return b;
-    }();
-    return brush.get();
+    return StockBrush(Drawing().stock.whiteBrush, RGB(255, 255, 255));
 }
 
 }  // namespace gdi
@@ -121,23 +110,14 @@ HGDIOBJ GetStockObject(int which) {
     switch (which) {
         case WHITE_BRUSH:
             return gdi::StockWhiteBrush();
-        case BLACK_BRUSH: {
-            static const auto brush = std::make_unique<BrushObject>();
-            return brush.get();
-        }
+        case BLACK_BRUSH:
+            return gdi::StockBrush(gdi::Drawing().stock.blackBrush, RGB(0, 0, 0));
         case BLACK_PEN:
             return gdi::StockBlackPen();
         case SYSTEM_FONT:
             return gdi::StockSystemFont();
-        case DEFAULT_GUI_FONT: {
-            static const auto font = [] {
-                auto f = std::make_unique<FontObject>();
-                f->logFont = gdi::StockLogFont(-11, FW_NORMAL);
-                f->face = ResolveFont(f->logFont);
-                return f;
-            }();
-            return font.get();
-        }
+        case DEFAULT_GUI_FONT:
+            return gdi::StockFont(gdi::Drawing().stock.guiFont, -11, FW_NORMAL);
         default:
             return nullptr;
     }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/gdi/bmp.hpp"
+#include "platform/gdi/drawing_state.hpp"
 #include "platform/gdi/object_table.hpp"
 #include "platform/res/resource_table.hpp"
 
@@ -12,14 +13,11 @@ struct HINSTANCE__ {};
 namespace {
 
 std::map<UINT, std::vector<std::uint8_t>>& TestFiles() {
-    static std::map<UINT, std::vector<std::uint8_t>> files;
-    return files;
+    return gdi::Drawing().bitmapFiles;
 }
 
-// Decoded pixels per ID; an entry holding null remembers an ID that gave nothing.
 std::map<UINT, std::shared_ptr<const Surface>>& Cache() {
-    static std::map<UINT, std::shared_ptr<const Surface>> cache;
-    return cache;
+    return gdi::Drawing().bitmaps;
 }
 
 std::optional<std::span<const std::uint8_t>> FindBitmapFile(UINT id) {

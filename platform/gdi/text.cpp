@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "platform/gdi/draw_target.hpp"
+#include "platform/gdi/drawing_state.hpp"
 #include "platform/gdi/font_catalog.hpp"
 #include "platform/gdi/utf.hpp"
 
@@ -276,9 +277,8 @@ std::shared_ptr<const FontFace> ResolveFont(const LOGFONTW& logFont) {
     const bool italic = logFont.lfItalic != 0;
     const bool antialias = logFont.lfQuality != NONANTIALIASED_QUALITY;
 
-    using Key = std::tuple<std::string, LONG, bool, bool, bool>;
-    static std::map<Key, std::shared_ptr<const FontFace>> cache;
-    const Key key{family, logFont.lfHeight, bold, italic, antialias};
+    auto& cache = gdi::Drawing().faces;
+    const gdi::FaceKey key{family, logFont.lfHeight, bold, italic, antialias};
     const auto it = cache.find(key);
     if (it != cache.end()) return it->second;
     auto resolved = Resolve(family, logFont.lfHeight, bold, italic, antialias);
