@@ -20,7 +20,7 @@ run_packages=(
 # The tests and benchmarks, and the end-to-end scenarios on a private X server.
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool openbox imagemagick x11-utils wmctrl weston xwayland
+  xvfb xdotool openbox imagemagick x11-utils wmctrl weston xwayland xsettingsd
 )
 # The Debian package (CPack's generator needs dpkg-shlibdeps and file) and its checks.
 package_packages=(

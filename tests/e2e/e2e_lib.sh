@@ -15,6 +15,9 @@ sim_pid=""
 main_window=""
 WX=0
 WY=0
+# The scale the simulator is expected to draw at: window coordinates given to the helpers are the
+# program's own pixels, multiplied by SCALE on screen.
+SCALE=1
 
 fail() {
     echo "FAILED: $*" >&2
@@ -49,11 +52,11 @@ sim_windows() {
 
 sim_running() { kill -0 "$sim_pid" 2>/dev/null; }
 
-# The visible simulator window of 800 x 540 pixels: the main window.
+# The visible simulator window of 800 x 540 pixels (times SCALE): the main window.
 find_main_window() {
     local id
     for id in $(sim_windows); do
-        if [[ "$(geometry_of "$id" | cut -d' ' -f3,4)" == "800 540" ]]; then
+        if [[ "$(geometry_of "$id" | cut -d' ' -f3,4)" == "$((800 * SCALE)) $((540 * SCALE))" ]]; then
             echo "$id"
             return 0
         fi
@@ -87,7 +90,8 @@ start_sim_any_window() {
 read_position() {
     local x y width height
     read -r x y width height <<<"$(geometry_of "$main_window")"
-    [[ $width -eq 800 && $height -eq 540 ]] || fail "the main window is ${width}x${height}, not 800x540"
+    [[ $width -eq $((800 * SCALE)) && $height -eq $((540 * SCALE)) ]] ||
+        fail "the main window is ${width}x${height}, not $((800 * SCALE))x$((540 * SCALE))"
     WX=$x
     WY=$y
 }
@@ -95,7 +99,7 @@ read_position() {
 # Moves the pointer to window coordinates x, y (of the main window, or of the window whose
 # position is given as $3, $4).
 point_at() {
-    local x=$(($1 + ${3:-$WX})) y=$(($2 + ${4:-$WY}))
+    local x=$((SCALE * $1 + ${3:-$WX})) y=$((SCALE * $2 + ${4:-$WY}))
     xdotool mousemove --sync "$x" "$y" || fail "cannot move the pointer to $x,$y"
 }
 

@@ -160,16 +160,15 @@ scenario_language() {
         fail "the language label did not change"
 }
 
-# Dragging the window by its skin: press on an empty part, move, release; the window follows.
-scenario_drag() {
-    start_sim
-    wait_lines 4
+# Drags the main window by an empty part of its skin: the pointer moves 100, 75 screen pixels
+# with the button held; the window must follow by as much.
+drag_by_skin() {
     local x0=$WX y0=$WY
     point_at 360 15
     xdotool mousedown 1
     local step
     for step in 1 2 3 4 5; do
-        xdotool mousemove --sync $((x0 + 360 + 20 * step)) $((y0 + 15 + 15 * step))
+        xdotool mousemove --sync $((x0 + SCALE * 360 + 20 * step)) $((y0 + SCALE * 15 + 15 * step))
     done
     xdotool mouseup 1
     moved() {
@@ -177,6 +176,13 @@ scenario_drag() {
         [[ $WX -eq $((x0 + 100)) && $WY -eq $((y0 + 75)) ]]
     }
     wait_until 10 moved || fail "the window is at $WX,$WY after a drag by 100,75 from $x0,$y0"
+}
+
+# Dragging the window by its skin: press on an empty part, move, release; the window follows.
+scenario_drag() {
+    start_sim
+    wait_lines 4
+    drag_by_skin
     screenshot dragged
     expect_line_total 4
 }
@@ -367,6 +373,164 @@ scenario_flood() {
     click_at $APPLY
     wait_lines 5
     expect_line 5 write 00800b020f020003030a141e
+}
+
+# High-density screens (run on a 3000 x 2000 screen at 192 dpi): the program's pixels are SCALE
+# device pixels each way; every size below is the program's own, times SCALE.
+
+# Waits for the tooltip of effect 2 (the pointer moved from elsewhere to rest on the button) and
+# checks that it shows near the pointer; prints its width and height.
+tooltip_size() {
+    point_at $(effect_at 2)
+    local tip tx ty width height
+    tip=$(wait_other_window 5)
+    read -r tx ty width height <<<"$(geometry_of "$tip")"
+    local px=$((WX + SCALE * 129)) py=$((WY + SCALE * 359)) near=$((SCALE * 200))
+    [[ $((tx - px)) -gt -$near && $((tx - px)) -lt $near && $((ty - py)) -gt -$near &&
+        $((ty - py)) -lt $near ]] || fail "the tooltip at $tx,$ty is far from the pointer at $px,$py"
+    point_at 300 20
+    wait_until 10 no_other_window || fail "the tooltip stayed after the pointer left the button"
+    echo "$width $height"
+}
+
+# The visible simulator window, other than the main window, taller than 60 of the program's
+# pixels: a message box or a dialog, not a tooltip.
+tall_window() {
+    local id
+    for id in $(sim_windows | grep -vx "$main_window"); do
+        if [[ $(geometry_of "$id" | cut -d' ' -f4) -gt $((60 * SCALE)) ]]; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# Opens the VRGB warning (VRGB, then Apply with the start effect), prints its width and height
+# and closes it with Enter.
+warning_size() {
+    click_at $VRGB
+    click_at $APPLY
+    has_tall_window() { tall_window >/dev/null; }
+    wait_until 10 has_tall_window || fail "the warning did not show"
+    geometry_of "$(tall_window)" | cut -d' ' -f3,4
+    xdotool key --clearmodifiers Return
+    no_tall_window() { ! tall_window >/dev/null; }
+    wait_until 10 no_tall_window || fail "Enter did not close the warning"
+}
+
+# Takes a screenshot of the main window only (the pointer off every control) as $OUT/$1.png.
+window_picture() {
+    point_at 300 20
+    screenshot "$1-screen"
+    convert "$OUT/$1-screen.png" -crop "$((800 * SCALE))x$((540 * SCALE))+$WX+$WY" +repage \
+        "$OUT/$1.png" || fail "cannot crop the window's picture"
+}
+
+# How many pixels differ between two pictures of the same size.
+pictures_differ() {
+    compare -metric AE "$1" "$2" null: 2>&1 | cut -d" " -f1
+}
+
+# VESPANE_RGB_SCALE=1 draws at 1x whatever GDK_SCALE says; GDK_SCALE=2 doubles the main window,
+# the tooltip and the warning box, and the 2x window is the 1x one with each pixel a sharp 2 x 2
+# block.
+scenario_hidpi_windows() {
+    SCALE=1
+    VESPANE_RGB_SCALE=1 GDK_SCALE=2 start_sim
+    wait_lines 4
+    local tip1 box1
+    window_picture one
+    tip1=$(tooltip_size)
+    box1=$(warning_size)
+    stop_sim
+    SCALE=2
+    GDK_SCALE=2 start_sim
+    wait_lines 4
+    local tip2 box2
+    window_picture two
+    tip2=$(tooltip_size)
+    box2=$(warning_size)
+    echo "tooltip $tip1 -> $tip2, warning $box1 -> $box2"
+    read -r w h <<<"$tip1"
+    [[ "$tip2" == "$((2 * w)) $((2 * h))" ]] || fail "the tooltip is $tip2 at 2x, $tip1 at 1x"
+    read -r w h <<<"$box1"
+    [[ "$box2" == "$((2 * w)) $((2 * h))" ]] || fail "the warning is $box2 at 2x, $box1 at 1x"
+    convert "$OUT/two.png" -sample 50% "$OUT/two-halved.png"
+    convert "$OUT/two-halved.png" -sample 200% "$OUT/two-blocks.png"
+    local blurred changed
+    blurred=$(pictures_differ "$OUT/two.png" "$OUT/two-blocks.png")
+    changed=$(pictures_differ "$OUT/one.png" "$OUT/two-halved.png")
+    echo "2x pixels off their 2 x 2 block: $blurred; 1x pixels unlike the 2x picture's: $changed"
+    [[ $blurred -eq 0 ]] || fail "$blurred pixels of the 2x window are not whole 2 x 2 blocks"
+    [[ $changed -eq 0 ]] || fail "the 2x window differs from the 1x one in $changed pixels"
+}
+
+# At 2x, clicks at twice a control's place act on that control: an effect, a preset and Apply
+# write their report; the LED popup is 680 x 390, centred on the main window, and its slider and
+# confirm button work; a drag by the skin moves the window by the pointer's device pixels, and
+# a click after it still lands on its control.
+scenario_hidpi_clicks() {
+    SCALE=2
+    export GDK_SCALE=2
+    apply_effect_1_red
+    click_at $LED_QTY
+    local popup px py width height
+    popup=$(wait_other_window 10)
+    read -r px py width height <<<"$(geometry_of "$popup")"
+    [[ $width -eq 680 && $height -eq 390 ]] || fail "the popup is ${width}x${height}, not 680x390"
+    local dx=$((px + width / 2 - WX - 800)) dy=$((py + height / 2 - WY - 540))
+    [[ ${dx#-} -le 2 && ${dy#-} -le 2 ]] || fail "the popup's centre is $dx,$dy off the window's"
+    screenshot hidpi_popup
+    click_at 170 114 "$px" "$py"  # the slider
+    xdotool key --clearmodifiers End
+    click_at 235 162 "$px" "$py"  # the confirm button
+    wait_lines 6
+    expect_line 6 write 00800d0240
+    wait_until 10 no_other_window || fail "the popup did not close after confirming"
+    drag_by_skin  # to an odd place: between two of the program's pixels
+    click_at $PRESET_GREEN
+    click_at $APPLY
+    wait_lines 7
+    expect_line 7 write 00800b020f0700010300ff00
+    expect_line_total 7
+}
+
+# Starts a settings manager publishing the desktop's scale (XSETTINGS, as GTK desktops do).
+start_settings_manager() {
+    command -v xsettingsd >/dev/null || { echo "SKIPPED: xsettingsd is not installed" >&2; exit $SKIP; }
+    printf 'Gdk/WindowScalingFactor %s\n' "$1" >"$OUT/xsettingsd.conf"
+    xsettingsd -c "$OUT/xsettingsd.conf" 2>"$OUT/xsettingsd.log" &
+    settings_pid=$!
+    owns_selection() { grep -q "Took ownership" "$OUT/xsettingsd.log"; }
+    wait_until 10 owns_selection || fail "xsettingsd did not take the settings selection"
+}
+
+# The desktop's XSETTINGS scale is followed when no variable says otherwise; VESPANE_RGB_SCALE wins
+# over it; a GDK_SCALE that is not a scale is ignored with one line on stderr.
+scenario_hidpi_xsettings() {
+    start_settings_manager 2
+    trap 'stop_sim; kill "$settings_pid" 2>/dev/null' EXIT
+    SCALE=2
+    env -u GDK_SCALE -u VESPANE_RGB_SCALE "$SIM" >"$OUT/sim.out" 2>"$OUT/sim.err" &
+    sim_pid=$!
+    has_main_window() { ! sim_running || find_main_window >/dev/null; }
+    wait_until 20 has_main_window || fail "no 1600x1080 main window with the desktop's scale 2"
+    stop_sim
+    SCALE=1
+    VESPANE_RGB_SCALE=1 start_sim
+    [[ ! -s "$OUT/sim.err" ]] || fail "unexpected stderr: $(cat "$OUT/sim.err")"
+    stop_sim
+    SCALE=2
+    GDK_SCALE=1.5 start_sim
+    wait_lines 4
+    local lines
+    lines=$(wc -l <"$OUT/sim.err")
+    [[ $lines -eq 1 ]] && grep -q 'GDK_SCALE "1.5"' "$OUT/sim.err" ||
+        fail "expected one line about GDK_SCALE on stderr, got: $(cat "$OUT/sim.err")"
+    click_at $APPLY
+    wait_lines 5
+    expect_line 5 write 00800b020f020003033d45ff
 }
 
 declare -F "scenario_$scenario" >/dev/null || { echo "no scenario $scenario" >&2; exit 2; }

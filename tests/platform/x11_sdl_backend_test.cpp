@@ -1,10 +1,11 @@
-// Parts of the desktop backend that need no display: the window shape as X SHAPE bands and the
-// key translation.
+// Parts of the desktop backend that need no display: the window shape as X SHAPE bands (at 1x and
+// scaled) and the key translation.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <vector>
 
+#include "platform/backend/sdl/device_scale.hpp"
 #include "platform/backend/sdl/key_map.hpp"
 #include "platform/backend/sdl/shape_bands.hpp"
 #include "platform/wnd/messages.hpp"
@@ -74,6 +75,19 @@ TEST(ShapeBands, CoverExactlyTheShapesPixels) {
     }
     EXPECT_EQ(area, covered);
     EXPECT_LT(bands.size(), 40u * 2);  // merged, not one rectangle per row and span
+}
+
+TEST(ShapeBands, ScaledShapeCoversTheBlocksOfTheShapesPixels) {
+    // At 3x each pixel of the shape is a 3 x 3 block of the device window, and nothing else is.
+    const std::array<POINT, 4> outline{{{0, 0}, {20, 0}, {20, 9}, {6, 14}}};
+    const Region shape = Region::FromPolygon(outline);
+    const platform::sdl::DeviceScale scale(3);
+    const std::vector<ShapeRect> bands = scale.ToDevice(ShapeBands(shape, 20, 14));
+    for (int y = 0; y < 14 * 3; ++y) {
+        for (int x = 0; x < 20 * 3; ++x) {
+            ASSERT_EQ(Covers(bands, x, y), shape.contains(x / 3, y / 3)) << x << "," << y;
+        }
+    }
 }
 
 TEST(KeyMap, KeysTheProgramUses) {

@@ -3,7 +3,7 @@
 # (openbox), with DISPLAY set for it. Waits until the server answers and the window manager has
 # taken the screen before starting the command.
 #
-#   tests/x11/with_x.sh [--no-wm] [--screen WxHxD] command [args...]
+#   tests/x11/with_x.sh [--no-wm] [--screen WxHxD] [--dpi N] command [args...]
 #
 # Exit status: the command's; 77 when no X server can be started on this machine, so that the
 # caller (CTest's SKIP_RETURN_CODE) reports the test as skipped.
@@ -12,15 +12,17 @@ set -u
 readonly SKIP=77
 wm=1
 screen=1024x768x24
+dpi=()
 while [[ $# -gt 0 ]]; do
     case "$1" in
         --no-wm) wm=0; shift ;;
         --screen) screen="$2"; shift 2 ;;
+        --dpi) dpi=(-dpi "$2"); shift 2 ;;
         *) break ;;
     esac
 done
 if [[ $# -eq 0 ]]; then
-    echo "usage: $0 [--no-wm] [--screen WxHxD] command [args...]" >&2
+    echo "usage: $0 [--no-wm] [--screen WxHxD] [--dpi N] command [args...]" >&2
     exit 2
 fi
 
@@ -49,7 +51,7 @@ trap cleanup EXIT
 source "$(dirname "${BASH_SOURCE[0]}")/wait_until.sh"
 
 # The server picks a free display itself and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -br -noreset \
+Xvfb -displayfd 3 -screen 0 "$screen" "${dpi[@]}" -nolisten tcp -br -noreset \
     3>"$workdir/display" 2>"$workdir/xvfb.log" &
 xvfb_pid=$!
 display_ready() {

@@ -8,6 +8,7 @@
 #include <limits>
 #include <string>
 
+#include "platform/backend/sdl/desktop_scale.hpp"
 #include "platform/backend/sdl/key_map.hpp"
 #include "platform/backend/sdl/x11_window.hpp"
 #include "platform/wnd/input.hpp"
@@ -71,7 +72,8 @@ SdlVideo::~SdlVideo() {
 }
 
 SdlBackend::SdlBackend()
-    : taskEvent_(SDL_RegisterEvents(1)),
+    : scale_(DesktopScaleFactor()),
+      taskEvent_(SDL_RegisterEvents(1)),
       traceWakeUps_(std::getenv("VR_TRACE_WAKEUPS") != nullptr),
       tracePresents_(std::getenv("VR_TRACE_PRESENTS") != nullptr) {
     // The X events behind SDL's are read by the filter, which keeps them out of the queue (they
@@ -92,8 +94,7 @@ int SdlBackend::FilterEvent(void* self, SDL_Event* event) {
     if (const std::optional<X11Exposure> exposure = ExposureOf(*event->syswm.msg)) {
         for (const auto& window : backend->windows_) {
             if (window->x11Window() == exposure->window) {
-                const ShapeRect& a = exposure->area;
-                window->NoteExposed(RECT{a.x, a.y, a.x + a.width, a.y + a.height});
+                window->NoteExposed(exposure->area);
             }
         }
     }
@@ -109,7 +110,7 @@ void SdlBackend::TopLevelCreated(HWND hwnd) {
         return;
     }
     try {
-        auto window = std::make_unique<TopLevelWindow>(hwnd);
+        auto window = std::make_unique<TopLevelWindow>(hwnd, scale_);
         if (!window->isUnmanaged() && hwnd->owner != nullptr) {
             // The desktop keeps an owned window (dialog, message box) above its owner.
             if (const TopLevelWindow* owner = find(GetAncestorTopLevel(hwnd->owner))) {
@@ -194,13 +195,13 @@ POINT SdlBackend::CursorPos() {
     if (!windows_.empty()) {
         if (const std::optional<POINT> pointer =
                 X11PointerPosition(windows_.front()->sdlWindow())) {
-            return *pointer;
+            return windows_.front()->ScreenFromDevice(*pointer);
         }
     }
     int x = 0;
     int y = 0;
     SDL_GetGlobalMouseState(&x, &y);
-    return POINT{x, y};
+    return scale_.ToLogical(POINT{x, y});
 }
 
 bool SdlBackend::IsKeyDown(int virtualKey) {
@@ -231,7 +232,7 @@ SIZE SdlBackend::ScreenSize() {
     if (SDL_GetDisplayBounds(0, &bounds) != 0) {
         return SIZE{};
     }
-    return SIZE{bounds.w, bounds.h};
+    return SIZE{scale_.ToLogical(bounds.w), scale_.ToLogical(bounds.h)};
 }
 
 bool SdlBackend::MovesWindowsItself() {
@@ -339,7 +340,7 @@ POINT SdlBackend::MouseOnScreen(const TopLevelWindow& window, int x, int y, bool
         // pointer may have moved on since (and SDL's global mouse state is a cache that pointer
         // warps never refresh).
         if (const std::optional<POINT> pointer = X11PointerPosition(window.sdlWindow())) {
-            return *pointer;
+            return window.ScreenFromDevice(*pointer);
         }
     }
     return window.ToScreen(x, y);

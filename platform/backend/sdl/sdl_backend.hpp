@@ -72,6 +72,8 @@ class SdlBackend final : public Backend {
     void tracePresent(const char* kind, long long pixels) const;
 
     SdlVideo video_;
+    // The desktop's scale, chosen once: the window layer's pixels are this many device pixels.
+    DeviceScale scale_;
     TaskQueue tasks_;
     Uint32 taskEvent_;  // the SDL event type that wakes WaitForInput for posted tasks
     std::vector<std::unique_ptr<TopLevelWindow>> windows_;

@@ -33,38 +33,60 @@ Uint32 CreationFlags(const WindowObject& window) {
     return flags;
 }
 
-// Copies one rectangle of the window layer's surface onto SDL's window surface (locked): the one
-// place where the window layer's pixels become the screen's.
-void CopyPixels(const Surface& pixels, SDL_Surface& target, const SDL_Rect& area) {
-    auto* destination = static_cast<std::uint8_t*>(target.pixels) +
-                        static_cast<std::ptrdiff_t>(area.y) * target.pitch +
-                        static_cast<std::ptrdiff_t>(area.x) * target.format->BytesPerPixel;
-    const std::uint32_t* source = pixels.row(area.y) + area.x;
+// Copies one rectangle of the window layer's surface (logical pixels) onto SDL's window surface
+// (locked; device pixels): the one place where the window layer's pixels become the screen's.
+void CopyPixels(const Surface& pixels, SDL_Surface& target, const SDL_Rect& area,
+                const DeviceScale& scale) {
+    const int factor = scale.factor();
+    auto* destination =
+        static_cast<std::uint8_t*>(target.pixels) +
+        static_cast<std::ptrdiff_t>(scale.ToDevice(area.y)) * target.pitch +
+        static_cast<std::ptrdiff_t>(scale.ToDevice(area.x)) * target.format->BytesPerPixel;
+    const RECT logical{area.x, area.y, area.x + area.w, area.y + area.h};
     if (target.format->format == SDL_PIXELFORMAT_RGB888) {
         // The surface's own layout (0x00RRGGBB): rows are copied as they are.
-        const std::size_t rowBytes = static_cast<std::size_t>(area.w) * sizeof(std::uint32_t);
-        for (int y = 0; y < area.h; ++y) {
-            std::memcpy(destination, source, rowBytes);
-            destination += target.pitch;
-            source += pixels.width();
+        if (factor == 1) {
+            const std::size_t rowBytes = static_cast<std::size_t>(area.w) * sizeof(std::uint32_t);
+            const std::uint32_t* source = pixels.row(area.y) + area.x;
+            for (int y = 0; y < area.h; ++y) {
+                std::memcpy(destination, source, rowBytes);
+                destination += target.pitch;
+                source += pixels.width();
+            }
+        } else {
+            CopyScaled(pixels, logical, factor, reinterpret_cast<std::uint32_t*>(destination),
+                       target.pitch);
         }
         return;
     }
-    const int sourcePitch = pixels.width() * static_cast<int>(sizeof(std::uint32_t));
-    SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_RGB888, source, sourcePitch,
+    if (factor == 1) {
+        const int sourcePitch = pixels.width() * static_cast<int>(sizeof(std::uint32_t));
+        SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_RGB888, pixels.row(area.y) + area.x,
+                          sourcePitch, target.format->format, destination, target.pitch);
+        return;
+    }
+    // Another layout: scaled in the surface's own, then converted.
+    const int width = scale.ToDevice(area.w);
+    const int height = scale.ToDevice(area.h);
+    std::vector<std::uint32_t> scaled(static_cast<std::size_t>(width) *
+                                      static_cast<std::size_t>(height));
+    const int scaledPitch = width * static_cast<int>(sizeof(std::uint32_t));
+    CopyScaled(pixels, logical, factor, scaled.data(), scaledPitch);
+    SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, scaled.data(), scaledPitch,
                       target.format->format, destination, target.pitch);
 }
 
 }  // namespace
 
-TopLevelWindow::TopLevelWindow(HWND hwnd)
-    : hwnd_(hwnd), unmanaged_(UnmanagedKind(hwnd->className) != 0) {
+TopLevelWindow::TopLevelWindow(HWND hwnd, DeviceScale scale)
+    : hwnd_(hwnd), unmanaged_(UnmanagedKind(hwnd->className) != 0), scale_(scale) {
     const RECT rect = WindowScreenRect(hwnd_);
     const int width = std::max(1, static_cast<int>(rect.right - rect.left));
     const int height = std::max(1, static_cast<int>(rect.bottom - rect.top));
     caption_ = WindowCaption(hwnd_);
-    window_.reset(SDL_CreateWindow(Utf8FromWide(caption_).c_str(), rect.left, rect.top, width,
-                                   height, CreationFlags(*hwnd_)));
+    window_.reset(SDL_CreateWindow(Utf8FromWide(caption_).c_str(), scale_.ToDevice(rect.left),
+                                   scale_.ToDevice(rect.top), scale_.ToDevice(width),
+                                   scale_.ToDevice(height), CreationFlags(*hwnd_)));
     if (!window_) {
         throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
     }
@@ -73,6 +95,7 @@ TopLevelWindow::TopLevelWindow(HWND hwnd)
     }
     applyShape(WindowShape(hwnd_), width, height);
     rect_ = rect;
+    devicePosition_ = POINT{scale_.ToDevice(rect.left), scale_.ToDevice(rect.top)};
     x11Window_ = X11WindowOf(window_.get());
 }
 
@@ -85,14 +108,15 @@ void TopLevelWindow::Sync() {
         const bool resized =
             width != rect_.right - rect_.left || height != rect_.bottom - rect_.top;
         if (resized) {
-            SDL_SetWindowSize(window_.get(), width, height);
+            SDL_SetWindowSize(window_.get(), scale_.ToDevice(width), scale_.ToDevice(height));
         }
         const Region shape = WindowShape(hwnd_);
         if (resized || shape != shape_) {
             applyShape(shape, width, height);
         }
         if (rect.left != rect_.left || rect.top != rect_.top) {
-            SDL_SetWindowPosition(window_.get(), rect.left, rect.top);
+            devicePosition_ = POINT{scale_.ToDevice(rect.left), scale_.ToDevice(rect.top)};
+            SDL_SetWindowPosition(window_.get(), devicePosition_.x, devicePosition_.y);
         }
         rect_ = rect;
     }
@@ -145,13 +169,16 @@ long long TopLevelWindow::Present(const std::vector<RECT>& damage) {
     if (!shown_ || pixels == nullptr || pixels->empty() || target == nullptr) {
         return 0;
     }
+    // The logical pixels that the device surface holds whole.
+    const int width = std::min(pixels->width(), scale_.ToLogical(target->w));
+    const int height = std::min(pixels->height(), scale_.ToLogical(target->h));
     std::vector<SDL_Rect> areas;
     areas.reserve(damage.size());
     for (const RECT& r : damage) {
         const int x0 = std::max(0, static_cast<int>(r.left));
         const int y0 = std::max(0, static_cast<int>(r.top));
-        const int x1 = std::min({static_cast<int>(r.right), pixels->width(), target->w});
-        const int y1 = std::min({static_cast<int>(r.bottom), pixels->height(), target->h});
+        const int x1 = std::min(static_cast<int>(r.right), width);
+        const int y1 = std::min(static_cast<int>(r.bottom), height);
         if (x0 < x1 && y0 < y1) {
             areas.push_back(SDL_Rect{x0, y0, x1 - x0, y1 - y0});
         }
@@ -160,9 +187,11 @@ long long TopLevelWindow::Present(const std::vector<RECT>& damage) {
         return 0;
     }
     long long count = 0;
-    for (const SDL_Rect& area : areas) {
-        CopyPixels(*pixels, *target, area);
+    for (SDL_Rect& area : areas) {
+        CopyPixels(*pixels, *target, area, scale_);
         count += static_cast<long long>(area.w) * area.h;
+        area = SDL_Rect{scale_.ToDevice(area.x), scale_.ToDevice(area.y), scale_.ToDevice(area.w),
+                        scale_.ToDevice(area.h)};
     }
     SDL_UnlockSurface(target);
     SDL_UpdateWindowSurfaceRects(window_.get(), areas.data(), static_cast<int>(areas.size()));
@@ -173,9 +202,9 @@ long long TopLevelWindow::PresentAll() {
     return Present({RECT{0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top}});
 }
 
-void TopLevelWindow::NoteExposed(const RECT& area) {
+void TopLevelWindow::NoteExposed(const ShapeRect& area) {
     exposuresKnown_ = true;
-    exposed_.Add(area);
+    exposed_.Add(scale_.LogicalCover(area));
 }
 
 long long TopLevelWindow::PresentExposed() {
@@ -190,7 +219,8 @@ bool TopLevelWindow::RefreshPosition() {
     if (minimised_ || !shown_) {
         return false;
     }
-    const auto [x, y] = DesktopPosition(window_.get());
+    devicePosition_ = DesktopPosition(window_.get());
+    const auto [x, y] = scale_.ToLogical(devicePosition_);
     if (x == rect_.left && y == rect_.top) {
         return false;
     }
@@ -207,7 +237,11 @@ bool TopLevelWindow::NoteMinimised(bool minimised) {
 }
 
 POINT TopLevelWindow::ToScreen(int x, int y) const {
-    return POINT{rect_.left + x, rect_.top + y};
+    return POINT{rect_.left + scale_.ToLogical(x), rect_.top + scale_.ToLogical(y)};
+}
+
+POINT TopLevelWindow::ScreenFromDevice(POINT device) const {
+    return ToScreen(device.x - devicePosition_.x, device.y - devicePosition_.y);
 }
 
 SDL_HitTestResult TopLevelWindow::HitTest(SDL_Window* /*window*/, const SDL_Point* point,
@@ -243,7 +277,7 @@ void TopLevelWindow::alignSdlPosition() {
 
 void TopLevelWindow::applyShape(const Region& shape, int width, int height) {
     shape_ = shape;
-    SetX11WindowShape(window_.get(), ShapeBands(shape, width, height));
+    SetX11WindowShape(window_.get(), scale_.ToDevice(ShapeBands(shape, width, height)));
 }
 
 }  // namespace platform::sdl

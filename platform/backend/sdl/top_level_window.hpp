@@ -1,4 +1,6 @@
-// One top-level window of the window layer shown as a borderless, shaped SDL window.
+// One top-level window of the window layer shown as a borderless, shaped SDL window. The window
+// layer's pixels are logical ones; the SDL window has `scale` times as many device pixels each
+// way.
 #pragma once
 
 #include <SDL.h>
@@ -6,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/backend/sdl/device_scale.hpp"
 #include "platform/backend/sdl/sdl_handles.hpp"
 #include "platform/gdi/damage.hpp"
 #include "platform/gdi/region.hpp"
@@ -17,7 +20,7 @@ class TopLevelWindow {
   public:
     // Creates the SDL window, hidden, for a top-level window; then Sync() shows it as the
     // window layer wants. Throws std::runtime_error when SDL cannot create the window.
-    explicit TopLevelWindow(HWND hwnd);
+    TopLevelWindow(HWND hwnd, DeviceScale scale);
     TopLevelWindow(const TopLevelWindow&) = delete;
     TopLevelWindow& operator=(const TopLevelWindow&) = delete;
 
@@ -35,15 +38,15 @@ class TopLevelWindow {
     void Sync();
 
     // Copies the rectangles (window coordinates) of the window's surface to the screen and
-    // returns how many pixels that was. A window that the window layer has shown appears on
-    // screen at its first present, which copies the whole surface: it never shows pixels that
-    // were not painted yet.
+    // returns how many of its pixels that was (logical ones). A window that the window layer has
+    // shown appears on screen at its first present, which copies the whole surface: it never shows
+    // pixels that were not painted yet.
     long long Present(const std::vector<RECT>& damage);
     long long PresentAll();
     // Exposures: the server names the rectangles it exposed (NoteExposed), then SDL reports that
     // the window was exposed (PresentExposed): only those rectangles are presented again, or the
-    // whole window where the server's rectangles are not known.
-    void NoteExposed(const RECT& area);
+    // whole window where the server's rectangles are not known. `area` in device pixels.
+    void NoteExposed(const ShapeRect& area);
     long long PresentExposed();
     unsigned long x11Window() const { return x11Window_; }
 
@@ -53,8 +56,12 @@ class TopLevelWindow {
     bool NoteMinimised(bool minimised);
     POINT position() const { return POINT{rect_.left, rect_.top}; }
 
-    // A point of the window (window coordinates) on the screen.
+    // A device point of the window (relative to its top-left corner) on the window layer's
+    // screen.
     POINT ToScreen(int x, int y) const;
+    // A device point of the X screen (a pointer position) on the window layer's screen, related to
+    // this window: the window's own pixels map to the same points as through ToScreen.
+    POINT ScreenFromDevice(POINT device) const;
 
   private:
     static SDL_HitTestResult HitTest(SDL_Window* window, const SDL_Point* point, void* self);
@@ -65,8 +72,11 @@ class TopLevelWindow {
     HWND hwnd_;
     bool unmanaged_;
     WindowPtr window_;
-    // The state last applied to (or reported by) the SDL window.
+    DeviceScale scale_;
+    // The state last applied to (or reported by) the SDL window: logical, and the device position
+    // (the desktop may put the window between two logical pixels).
     RECT rect_{};
+    POINT devicePosition_{};
     std::optional<Region> shape_;
     bool shown_ = false;
     bool showPending_ = false;
