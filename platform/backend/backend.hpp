@@ -39,10 +39,6 @@ class Backend {
     // from WaitForInput, which the posting wakes.
     virtual void PostTask(std::function<void()> task) = 0;
 
-    // Cursor position in screen coordinates, and whether a key or mouse button is down.
-    virtual POINT CursorPos() = 0;
-    virtual bool IsKeyDown(int virtualKey) = 0;
-
     // Screen size (GetSystemMetrics SM_CXSCREEN / SM_CYSCREEN).
     virtual SIZE ScreenSize() = 0;
 

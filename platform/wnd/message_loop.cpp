@@ -99,14 +99,11 @@ bool QuitPending() {
 }
 
 void RunModalLoop(HWND modal, const std::function<bool()>& done) {
-    State& s = S();
-    ++s.modalDepth;
     while (!done() && Find(modal) != nullptr && !QuitPending()) {
         if (ProcessOne()) continue;
         if (done() || Find(modal) == nullptr || QuitPending()) break;
         B().WaitForInput(MsUntilNextTimer());
     }
-    --s.modalDepth;
 }
 
 // Timers.

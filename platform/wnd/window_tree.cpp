@@ -147,12 +147,6 @@ Region VisibleClientRegion(HWND hwnd) {
             shape.offset(o.x, o.y);
             r = r.intersected(shape);
         }
-        if (c->isChild() && c->parent != nullptr && (c->style & WS_CLIPSIBLINGS) != 0) {
-            for (WindowObject* sibling : c->parent->children) {
-                if (sibling == c) break;  // only those above
-                if (sibling->visible) r = r.subtracted(ShapeInSurface(sibling));
-            }
-        }
     }
     if ((w->style & WS_CLIPCHILDREN) != 0) {
         for (WindowObject* child : w->children) {
@@ -413,31 +407,6 @@ LONG GetWindowLongW(HWND hwnd, int index) {
         default:
             return 0;
     }
-}
-
-LONG SetWindowLongW(HWND hwnd, int index, LONG value) {
-    WindowObject* w = Find(hwnd);
-    if (w == nullptr) return 0;
-    const LONG old = GetWindowLongW(hwnd, index);
-    switch (index) {
-        case GWL_STYLE: {
-            // Visibility, enabling and minimising change through their own calls, and a window
-            // stays a child or a top-level window.
-            const DWORD fixed = WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_CHILD;
-            w->style = (static_cast<DWORD>(value) & ~fixed) | (w->style & fixed);
-            w->frameDirty = true;
-            break;
-        }
-        case GWL_EXSTYLE:
-            w->exStyle = static_cast<DWORD>(value);
-            break;
-        case GWL_ID:
-            w->id = static_cast<UINT_PTR>(static_cast<DWORD>(value));
-            break;
-        default:
-            return 0;
-    }
-    return old;
 }
 
 std::wstring GetClassNameW(HWND hwnd) {

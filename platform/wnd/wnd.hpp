@@ -85,7 +85,6 @@ HWND GetAncestorTopLevel(HWND hwnd);
 HWND GetDlgItem(HWND parent, int id);
 int GetDlgCtrlID(HWND hwnd);
 LONG GetWindowLongW(HWND hwnd, int index);
-LONG SetWindowLongW(HWND hwnd, int index, LONG value);
 std::wstring GetClassNameW(HWND hwnd);
 BOOL SetWindowTextW(HWND hwnd, const wchar_t* text);
 int GetWindowTextW(HWND hwnd, wchar_t* buffer, int maxCount);

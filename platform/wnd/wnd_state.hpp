@@ -62,9 +62,6 @@ struct State {
     HWND activeMenu = nullptr;  // an open popup menu takes the keyboard
     POINT cursor{-1, -1};
     std::array<bool, 256> keys{};  // as of the message being processed
-    bool quit = false;
-    int quitCode = 0;
-    int modalDepth = 0;
     HCURSOR cursorShape = nullptr;
     std::optional<MoveMode> move;
     std::unique_ptr<WindowObject> desktop;
@@ -95,7 +92,7 @@ POINT ClientOriginInSurface(HWND hwnd);
 POINT ClientOriginOnScreen(HWND hwnd);
 RECT ClientRectOf(const WindowObject& w);  // (0, 0, width, height) of the client area
 // Pixels of the window's client area that can show, in surface coordinates (ancestors' client
-// areas and regions, siblings above it with WS_CLIPSIBLINGS, and children with WS_CLIPCHILDREN).
+// areas and regions, and children with WS_CLIPCHILDREN).
 Region VisibleClientRegion(HWND hwnd);
 Region ShapeInParentClient(const WindowObject& child);  // rectangle cut by the region
 RECT IntersectRects(const RECT& a, const RECT& b);      // empty: all zero

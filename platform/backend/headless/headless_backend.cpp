@@ -62,16 +62,6 @@ void HeadlessBackend::WaitForInput(std::optional<DWORD> /*timeoutMs*/) {
     std::abort();
 }
 
-POINT HeadlessBackend::CursorPos() {
-    POINT p{};
-    ::GetCursorPos(&p);
-    return p;
-}
-
-bool HeadlessBackend::IsKeyDown(int virtualKey) {
-    return ::GetKeyState(virtualKey) < 0;
-}
-
 void HeadlessBackend::MessageBoxOpened(HWND box, const std::wstring& text,
                                        const std::wstring& caption) {
     boxTexts_.push_back(text);

@@ -37,8 +37,6 @@ class HeadlessBackend : public Backend {
     void Present(HWND hwnd, const std::vector<RECT>& damage) override;
     void WaitForInput(std::optional<DWORD> timeoutMs) override;
     void PostTask(std::function<void()> task) override { tasks_.Post(std::move(task)); }
-    POINT CursorPos() override;
-    bool IsKeyDown(int virtualKey) override;
     SIZE ScreenSize() override { return SIZE{1920, 1080}; }
     void MessageBoxOpened(HWND box, const std::wstring& text, const std::wstring& caption) override;
     void MessageBoxClosed(HWND box) override;

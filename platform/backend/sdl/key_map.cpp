@@ -8,7 +8,7 @@
 namespace platform::sdl {
 namespace {
 
-// Keys other than letters and digits. The first entry of a virtual key is its main SDL key.
+// Keys other than letters and digits.
 constexpr std::array<std::pair<SDL_Keycode, int>, 22> kNamedKeys{{
     {SDLK_LEFT, VK_LEFT},     {SDLK_RIGHT, VK_RIGHT},     {SDLK_UP, VK_UP},
     {SDLK_DOWN, VK_DOWN},     {SDLK_HOME, VK_HOME},       {SDLK_END, VK_END},
@@ -35,21 +35,6 @@ int VirtualKeyFromSdl(SDL_Keycode key) {
         }
     }
     return 0;
-}
-
-SDL_Keycode SdlKeyFromVirtualKey(int virtualKey) {
-    if (virtualKey >= 'A' && virtualKey <= 'Z') {
-        return SDLK_a + (virtualKey - 'A');
-    }
-    if (virtualKey >= '0' && virtualKey <= '9') {
-        return SDLK_0 + (virtualKey - '0');
-    }
-    for (const auto& [sdlKey, vk] : kNamedKeys) {
-        if (vk == virtualKey) {
-            return sdlKey;
-        }
-    }
-    return SDLK_UNKNOWN;
 }
 
 }  // namespace platform::sdl

@@ -191,42 +191,6 @@ void SdlBackend::PostTask(std::function<void()> task) {
     SDL_PushEvent(&wake);
 }
 
-POINT SdlBackend::CursorPos() {
-    if (!windows_.empty()) {
-        if (const std::optional<POINT> pointer =
-                X11PointerPosition(windows_.front()->sdlWindow())) {
-            return windows_.front()->ScreenFromDevice(*pointer);
-        }
-    }
-    int x = 0;
-    int y = 0;
-    SDL_GetGlobalMouseState(&x, &y);
-    return scale_.ToLogical(POINT{x, y});
-}
-
-bool SdlBackend::IsKeyDown(int virtualKey) {
-    switch (virtualKey) {
-        case VK_LBUTTON:
-            return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0;
-        case VK_SHIFT:
-            return (SDL_GetModState() & KMOD_SHIFT) != 0;
-        case VK_CONTROL:
-            return (SDL_GetModState() & KMOD_CTRL) != 0;
-        case VK_MENU:
-            return (SDL_GetModState() & KMOD_ALT) != 0;
-        default:
-            break;
-    }
-    const SDL_Keycode key = SdlKeyFromVirtualKey(virtualKey);
-    if (key == SDLK_UNKNOWN) {
-        return false;
-    }
-    int count = 0;
-    const Uint8* state = SDL_GetKeyboardState(&count);
-    const SDL_Scancode scancode = SDL_GetScancodeFromKey(key);
-    return scancode > SDL_SCANCODE_UNKNOWN && scancode < count && state[scancode] != 0;
-}
-
 SIZE SdlBackend::ScreenSize() {
     SDL_Rect bounds{};
     if (SDL_GetDisplayBounds(0, &bounds) != 0) {

@@ -44,8 +44,6 @@ class SdlBackend final : public Backend {
     void Present(HWND hwnd, const std::vector<RECT>& damage) override;
     void WaitForInput(std::optional<DWORD> timeoutMs) override;
     void PostTask(std::function<void()> task) override;
-    POINT CursorPos() override;
-    bool IsKeyDown(int virtualKey) override;
     SIZE ScreenSize() override;
     bool MovesWindowsItself() override;
 
