@@ -17,20 +17,37 @@ void ApplyVrgbEffect(DeviceLink& link, MessageSink& messages, int effect, int co
     link.SendReport(BuildVrgbEffectReport(effect, colorPreset, red, green, blue));
 }
 
-ArgbState QueryArgbState(DeviceLink& link) {
-    DeviceReport report = BuildArgbStateQuery();
+namespace {
+
+// Writes the query and reads its answer into the same buffer; false when no answer came.
+bool Ask(DeviceLink& link, DeviceReport& report) {
     link.DiscardInput();
     link.WriteReport(report);
-    link.ReadReport(report);
-    return {report[5], report[9], report[10], report[11]};
+    return link.ReadReport(report);
 }
 
-BYTE QueryLedCount(DeviceLink& link, int currentCount) {
+}  // namespace
+
+std::optional<ArgbState> TryQueryArgbState(DeviceLink& link) {
+    DeviceReport report = BuildArgbStateQuery();
+    if (!Ask(link, report)) return std::nullopt;
+    return ArgbState{report[5], report[9], report[10], report[11]};
+}
+
+// Without an answer the buffer keeps the query: mode 0 and colour 0, 0, 0.
+ArgbState QueryArgbState(DeviceLink& link) {
+    return TryQueryArgbState(link).value_or(ArgbState{});
+}
+
+std::optional<BYTE> TryQueryLedCount(DeviceLink& link, int currentCount) {
     DeviceReport report = BuildLedCountQuery(currentCount);
-    link.DiscardInput();
-    link.WriteReport(report);
-    link.ReadReport(report);
+    if (!Ask(link, report)) return std::nullopt;
     return report[4];
+}
+
+// Without an answer the buffer keeps the query, which carries the low 8 bits of the count.
+BYTE QueryLedCount(DeviceLink& link, int currentCount) {
+    return TryQueryLedCount(link, currentCount).value_or(BuildLedCountQuery(currentCount)[4]);
 }
 
 void SetLedCount(DeviceLink& link, int count) {

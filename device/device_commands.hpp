@@ -4,6 +4,8 @@
 // (DeviceLink::SendReport); the queries, which follow a discovery, use the link as it is.
 #pragma once
 
+#include <optional>
+
 #include "device/device_link.hpp"
 #include "device/message_sink.hpp"
 #include "device/ui_language.hpp"
@@ -26,8 +28,12 @@ void ApplyVrgbEffect(DeviceLink& link, MessageSink& messages, int effect, int co
 // The ARGB mode and colour the controller holds (bytes 5, 9, 10, 11 of its answer). Without an
 // answer, what was written: mode 0 and colour 0, 0, 0.
 ArgbState QueryArgbState(DeviceLink& link);
+// The same query; nothing when no answer came within the read limit.
+std::optional<ArgbState> TryQueryArgbState(DeviceLink& link);
 
 // The LED count the controller holds (byte 4 of its answer). Without an answer, the count sent.
 BYTE QueryLedCount(DeviceLink& link, int currentCount);
+// The same query; nothing when no answer came within the read limit.
+std::optional<BYTE> TryQueryLedCount(DeviceLink& link, int currentCount);
 
 void SetLedCount(DeviceLink& link, int count);

@@ -2,18 +2,16 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
+
+#include "device/interface_check.hpp"
 
 namespace {
 
 DeviceLink::Tap& DefaultTap() {
     static DeviceLink::Tap tap;
     return tap;
-}
-
-bool IsController(const hid::Attributes& attributes) {
-    return attributes.vendorId == kControllerVendorId &&
-           attributes.productId == kControllerProductId;
 }
 
 }  // namespace
@@ -40,28 +38,22 @@ void DeviceLink::SetDefaultTap(Tap tap) {
 
 void DeviceLink::FindController() {
     device_.reset();
+    node_.clear();
     ioFailed_ = false;
     openFailures_.clear();
     const std::unique_ptr<hid::InterfaceSet> interfaces = bus_.snapshot();
     for (std::size_t index = 0; index < kMaxExaminedInterfaces; ++index) {
-        if (!interfaces->exists(index)) continue;
-        const auto name = interfaces->devicePath(index);
-        if (!name) continue;
-        // Keyboards, security keys and every other device are never opened: the enumeration
-        // already tells they are not the controller.
-        if (name->enumerated && !IsController(*name->enumerated)) continue;
-        hid::OpenResult opened = bus_.open(name->node);
-        if (!opened.device) {
-            openFailures_.push_back({name->devicePath, name->node, std::move(opened.error)});
-            continue;
+        std::optional<InterfaceExamination> examined = ExamineInterface(bus_, *interfaces, index);
+        if (!examined) continue;
+        if (examined->verdict == InterfaceVerdict::CannotOpen) {
+            openFailures_.push_back({std::move(examined->name.devicePath),
+                                     std::move(examined->name.node),
+                                     std::move(examined->openError)});
+        } else if (examined->verdict == InterfaceVerdict::Controller) {
+            device_ = std::move(examined->device);
+            node_ = std::move(examined->name.node);
+            return;
         }
-        // A rejected candidate is closed when `opened` goes out of scope.
-        const hid::Attributes attributes = opened.device->attributes();
-        if (!opened.device->capabilities()) continue;
-        if (!IsController(attributes)) continue;
-        if (!PathNamesController(name->devicePath)) continue;
-        device_ = std::move(opened.device);
-        return;
     }
 }
 
@@ -69,37 +61,38 @@ void DeviceLink::RediscoverIfLost() {
     if (lost()) FindController();
 }
 
-void DeviceLink::WriteReport(const DeviceReport& report) {
-    if (!device_) return;
+bool DeviceLink::WriteReport(const DeviceReport& report) {
+    if (!device_) return false;
     if (!device_->write(report)) {
         ioFailed_ = true;
-        return;
+        return false;
     }
     if (tap_) tap_(ReportDirection::Write, report);
+    return true;
 }
 
-void DeviceLink::SendReport(const DeviceReport& report) {
+bool DeviceLink::SendReport(const DeviceReport& report) {
     RediscoverIfLost();
-    if (!device_) return;
-    WriteReport(report);
+    if (!device_) return false;
+    if (WriteReport(report)) return true;
     // The handle was dead although the last command went through: the controller went away
     // since, and may already be back under a new node.
-    if (!ioFailed_) return;
     FindController();
-    WriteReport(report);
+    return WriteReport(report);
 }
 
-void DeviceLink::ReadReport(DeviceReport& report) {
-    if (!device_) return;
+bool DeviceLink::ReadReport(DeviceReport& report) {
+    if (!device_) return false;
     // The controller does not number its reports: the input report arrives without the report
     // ID and belongs at positions 1 to 64.
     std::array<BYTE, kReportSize - 1> input{};
     const int count = device_->read(input, kReadLimit);
     if (count < 0) ioFailed_ = true;
-    if (count <= 0) return;
+    if (count <= 0) return false;
     const auto stored = std::min(static_cast<std::size_t>(count), input.size());
     std::copy_n(input.begin(), stored, report.begin() + 1);
     if (tap_) tap_(ReportDirection::Read, report);
+    return true;
 }
 
 void DeviceLink::DiscardInput() {

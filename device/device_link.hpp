@@ -59,15 +59,20 @@ class DeviceLink {
     // Runs discovery again, silently, when the controller is lost; else does nothing.
     void RediscoverIfLost();
 
-    // Writes the 65 bytes; a failure is ignored (it marks the controller lost).
-    void WriteReport(const DeviceReport& report);
+    // The node the open controller was opened by ("/dev/hidraw3"); empty when there is none.
+    const std::string& controllerNode() const { return node_; }
+
+    // Writes the 65 bytes; true when the controller took them. A failure marks the controller
+    // lost; the window ignores it.
+    bool WriteReport(const DeviceReport& report);
     // What the commands that change the controller use: finds a lost controller again first, and
     // when the write fails with an error, looks once more and sends the report to the controller
-    // found then. While the controller works this is WriteReport.
-    void SendReport(const DeviceReport& report);
+    // found then. While the controller works this is WriteReport. True when a controller took
+    // the report.
+    bool SendReport(const DeviceReport& report);
     // Reads the controller's next input report into bytes 1 to 64, waiting at most kReadLimit.
-    // When nothing comes, the buffer keeps what it held.
-    void ReadReport(DeviceReport& report);
+    // When nothing comes, the buffer keeps what it held and the result is false.
+    bool ReadReport(DeviceReport& report);
     // Drops input reports that are queued but were never asked for.
     void DiscardInput();
 
@@ -82,6 +87,7 @@ class DeviceLink {
   private:
     hid::Bus& bus_;
     std::unique_ptr<hid::Device> device_;
+    std::string node_;
     std::vector<OpenFailure> openFailures_;
     bool ioFailed_ = false;
     Tap tap_;

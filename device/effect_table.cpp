@@ -36,6 +36,14 @@ std::wstring_view EffectLabel(int effect) {
     return found != nullptr ? found->label : std::wstring_view{};
 }
 
+int EffectOfArgbMode(BYTE mode) {
+    if (mode == 0) return 0;
+    for (int effect = 1; effect <= kEffectCount; ++effect) {
+        if (ArgbMode(effect) == mode) return effect;
+    }
+    return 0;
+}
+
 BYTE ArgbMode(int effect) {
     const Effect* found = Find(effect);
     return found != nullptr ? found->argbMode : 0;

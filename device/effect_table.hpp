@@ -12,6 +12,10 @@ inline constexpr int kVrgbEffectCount = 7;  // effects 1 to 7 exist on both chan
 // The effect's English label (its tooltip), empty outside 1 to 24.
 std::wstring_view EffectLabel(int effect);
 
+// The effect that the ARGB channel runs in a mode (the modes of the 24 effects differ); 0 for a
+// mode no effect has, mode 0 among them.
+int EffectOfArgbMode(BYTE mode);
+
 // The controller mode of an effect; 0 when the channel has no such effect.
 BYTE ArgbMode(int effect);
 BYTE VrgbMode(int effect);
