@@ -236,3 +236,45 @@ TEST_F(DeviceLinkIo, UnplugMidRunMakesLaterWritesAndReadsFailQuietly) {
 }
 
 }  // namespace
+
+namespace {
+
+// What a caller that must know (the command-line companion) is told: an answer or none, a report
+// taken or not.
+TEST_F(DeviceLinkIo, CallersThatAskAreToldWhetherTheControllerAnsweredOrTookTheReport) {
+    controller().state().argb = {12, 2, 7, 8, 9};
+    controller().state().ledCount = 40;
+    Connect();
+    EXPECT_EQ(link.controllerNode(), EmulatedBus::NodeName(2));
+    const std::optional<ArgbState> state = TryQueryArgbState(link);
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->mode, 12);
+    EXPECT_EQ(state->blue, 9);
+    EXPECT_EQ(TryQueryLedCount(link, 5), std::optional<BYTE>(40));
+    EXPECT_TRUE(link.SendReport(BuildLedCountSet(8)));
+
+    controller().setAnswerStyle(AnswerStyle::Silent);
+    EXPECT_FALSE(TryQueryArgbState(link));
+    EXPECT_FALSE(TryQueryLedCount(link, 5));
+    // A read that timed out: the controller is still there and takes reports.
+    EXPECT_TRUE(link.SendReport(BuildLedCountSet(9)));
+
+    controller().setPresent(false);
+    controller().unplug();
+    EXPECT_FALSE(link.SendReport(BuildLedCountSet(10)));
+    EXPECT_FALSE(link.WriteReport(BuildLedCountSet(10)));
+    DeviceReport buffer = BuildLedCountQuery(3);
+    EXPECT_FALSE(link.ReadReport(buffer));
+    EXPECT_EQ(controller().state().ledCount, 9);
+}
+
+TEST_F(DeviceLinkIo, WithoutControllerNothingIsTakenAndThereIsNoNode) {
+    controller().setPresent(false);
+    link.FindController();
+    EXPECT_EQ(link.controllerNode(), "");
+    EXPECT_FALSE(link.SendReport(BuildLedCountSet(8)));
+    EXPECT_FALSE(TryQueryArgbState(link));
+    EXPECT_EQ(QueryLedCount(link, 300), 300 & 0xFF) << "the low 8 bits of the count sent";
+}
+
+}  // namespace

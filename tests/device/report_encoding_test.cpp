@@ -86,6 +86,8 @@ TEST(DeviceReportEffects, EveryEffectOnTheArgbChannel) {
                   Bytes({0x00, 0x80, 0x0B, 0x02, 0x0F, row.argbMode, 0x00, row.parameter, 0x03, 1,
                          2, 3}));
         EXPECT_EQ(EffectLabel(row.effect), row.label);
+        // What the controller reports back as its mode names the effect again.
+        EXPECT_EQ(EffectOfArgbMode(row.argbMode), row.effect);
     }
 }
 
@@ -108,6 +110,7 @@ TEST(DeviceReportEffects, EffectsOutsideTheTableGoAsModeZero) {
                   Bytes({0x00, 0x80, 0x04, 0x02, 0x00, 0x00, 0x00, 0x03, 0xFF, 0xFF, 0xFF}));
         EXPECT_TRUE(EffectLabel(effect).empty());
     }
+    for (const int mode : {0, 25, 255}) EXPECT_EQ(EffectOfArgbMode(static_cast<BYTE>(mode)), 0);
 }
 
 TEST(DeviceReportEffects, ParameterFollowsTheModeOnEachChannel) {
