@@ -63,7 +63,8 @@ class OptionReader {
     std::optional<Option> next(std::span<const std::string_view> valued, ParseResult& result) {
         std::string_view arg = args_[next_++];
         Option option{arg, std::nullopt};
-        if (const std::size_t eq = arg.find('='); arg.starts_with("--") && eq != arg.npos) {
+        if (const std::size_t eq = arg.find('=');
+            arg.starts_with("--") && eq != std::string_view::npos) {
             option = {arg.substr(0, eq), arg.substr(eq + 1)};
         }
         const bool takesValue =
@@ -256,7 +257,7 @@ std::optional<std::array<BYTE, 3>> ParseColour(std::string_view text) {
     for (std::size_t i = 0; i < colour.size(); ++i) {
         const bool last = i + 1 == colour.size();
         const std::size_t comma = text.find(',');
-        if (last != (comma == text.npos)) return std::nullopt;
+        if (last != (comma == std::string_view::npos)) return std::nullopt;
         const auto value = ParseNumber(text.substr(0, comma), 0, 255);
         if (!value) return std::nullopt;
         colour[i] = static_cast<BYTE>(*value);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package of a build folder and checks it as a distribution would: lintian
 # with no error and no warning, the copyright file, the changelog, a manual page for every
-# program, valid AppStream metainfo, a desktop entry the validator is silent about and the icon in
-# every hicolor size.
+# program, bash completion for the command-line programs, valid AppStream metainfo, a desktop
+# entry the validator is silent about and the icon in every hicolor size.
 #
 #   packaging/check_package.sh BUILD_DIR [CMAKE CPACK]
 #
@@ -54,6 +54,10 @@ doc=$root/usr/share/doc/vespane-rgb
 for program in "$root"/usr/bin/*; do
   name=$(basename "$program")
   [[ -f $root/usr/share/man/man1/$name.1.gz ]] || fail "$name has no manual page"
+done
+for program in vespane-rgbctl vespane-rgbctl-sim; do
+  [[ -f $root/usr/share/bash-completion/completions/$program ]] ||
+    fail "$program has no bash completion"
 done
 for size in $ICON_SIZES; do
   icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/vespane-rgb.png

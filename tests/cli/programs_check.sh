@@ -2,10 +2,11 @@
 # The two command-line programs as a shell script runs them: what they link, their exit statuses,
 # which stream gets what, the simulator twin's report lines, and a controller that never answers.
 #
-#   tests/cli/programs_check.sh VESPANE_RGBCTL VESPANE_RGBCTL_SIM
+#   tests/cli/programs_check.sh VESPANE_RGBCTL VESPANE_RGBCTL_SIM [BASH_COMPLETION]
 set -u
 ctl=$1
 sim=$2
+completion=${3:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -34,8 +35,8 @@ grep -q 'libhidapi-hidraw' <<<"$(ldd "$ctl")" || fail "vespane-rgbctl does not l
 # The simulator twin prints each report exactly as the window's simulator does.
 run "$sim" --leds 12 apply --channel both --effect Breathe --preset 5
 expect_status 0 "apply on both channels"
-expected="write 00800b020f0800010300ff00$(zeros 106)
-write 0080040203000103""00ff00$(zeros 108)"
+expected=$(printf 'write %s%s\nwrite %s%s' 00800b020f0800010300ff00 "$(zeros 106)" \
+    008004020300010300ff00 "$(zeros 108)")
 [[ $(cat "$work/out") == "$expected" ]] || fail "apply printed: $(cat "$work/out")"
 [[ -s $work/err ]] && fail "apply wrote to stderr: $(cat "$work/err")"
 
@@ -89,6 +90,36 @@ for program in "$ctl" "$sim"; do
 done
 run "$sim" --help
 grep -q -- '--garbage' "$work/out" || fail "the twin's help does not show the simulator's options"
+
+# The bash completion, asked as bash asks it: the words so far, the word under the cursor.
+complete_words() {  # complete_words WORD... : the candidates for the last word
+    COMP_WORDS=("$@")
+    COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+    COMPREPLY=()
+    _vespane_rgbctl
+    echo "${COMPREPLY[*]}"
+}
+if [[ -n $completion ]]; then
+    # shellcheck source=packaging/completion/vespane-rgbctl.bash
+    source "$completion"
+    check_completion() {  # check_completion EXPECTED WORD...
+        local expected=$1
+        shift
+        local got
+        got=$(complete_words "$@")
+        [[ $got == "$expected" ]] || fail "completion of '$*': '$got', not '$expected'"
+    }
+    check_completion "status" vespane-rgbctl st
+    check_completion "--colour" vespane-rgbctl-sim --c
+    check_completion "" vespane-rgbctl --c
+    check_completion "argb vrgb both" vespane-rgbctl apply --channel ""
+    check_completion "both" vespane-rgbctl apply --effect 1 --channel b
+    check_completion "Blink" vespane-rgbctl apply --channel vrgb --effect Bl
+    check_completion "Blink BlackHole" vespane-rgbctl apply --channel argb --effect Bl
+    check_completion "--preset --colour --help" vespane-rgbctl apply --channel argb --effect 1 -
+    check_completion "4 40 41 42 43 44 45 46 47 48 49" vespane-rgbctl leds 4
+    check_completion "--json" vespane-rgbctl-sim --silent status --j
+fi
 
 [[ $failures -eq 0 ]] || exit 1
 echo "programs check passed"
