@@ -4,21 +4,11 @@
 #include <cctype>
 #include <charconv>
 
+#include "cli/value_text.hpp"
 #include "device/effect_table.hpp"
 
 namespace ctl {
 namespace {
-
-// A whole decimal number in [low, high], nothing before or after it.
-std::optional<int> ParseNumber(std::string_view text, int low, int high) {
-    int value = 0;
-    const char* const end = text.data() + text.size();
-    const auto [next, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc{} || next != end || value < low || value > high) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 std::optional<int> ParseHexByte(std::string_view text) {
     int value = 0;
@@ -143,7 +133,7 @@ ParseResult ParseApply(std::span<const std::string_view> args) {
                                               EffectList(kEffectCount));
             }
         } else if (option->name == "--preset") {
-            preset = ParseNumber(value, 1, 8);
+            preset = ParseWholeNumber(value, 1, 8);
             if (!preset) {
                 return Fail(Topic::Apply,
                             "--preset wants a number from 1 to 8, not " + Quoted(value));
@@ -174,7 +164,7 @@ ParseResult ParseLeds(std::span<const std::string_view> args) {
                                      " to " + std::to_string(kMaxLedCount));
     }
     if (args.size() > 1) return Unexpected(Topic::Leds, args[1]);
-    const std::optional<int> count = ParseNumber(args[0], kMinLedCount, kMaxLedCount);
+    const std::optional<int> count = ParseWholeNumber(args[0], kMinLedCount, kMaxLedCount);
     if (!count) {
         return Fail(Topic::Leds, "the LED count must be a number from " +
                                      std::to_string(kMinLedCount) + " to " +
@@ -236,7 +226,7 @@ ParseResult Help(Topic topic) {
 }  // namespace
 
 std::optional<int> ParseEffect(std::string_view text) {
-    if (const auto number = ParseNumber(text, 1, kEffectCount)) return number;
+    if (const auto number = ParseWholeNumber(text, 1, kEffectCount)) return number;
     for (int effect = 1; effect <= kEffectCount; ++effect) {
         if (SameIgnoringCase(text, EffectLabel(effect))) return effect;
     }
@@ -254,16 +244,7 @@ std::optional<std::array<BYTE, 3>> ParseColour(std::string_view text) {
         }
         return colour;
     }
-    for (std::size_t i = 0; i < colour.size(); ++i) {
-        const bool last = i + 1 == colour.size();
-        const std::size_t comma = text.find(',');
-        if (last != (comma == std::string_view::npos)) return std::nullopt;
-        const auto value = ParseNumber(text.substr(0, comma), 0, 255);
-        if (!value) return std::nullopt;
-        colour[i] = static_cast<BYTE>(*value);
-        if (!last) text.remove_prefix(comma + 1);
-    }
-    return colour;
+    return ParseRgb(text);
 }
 
 std::string EffectList(int last) {

@@ -1,5 +1,8 @@
 #include "cli/help_text.hpp"
 
+#include <array>
+#include <utility>
+
 #include "device/color_presets.hpp"
 #include "device/effect_table.hpp"
 
@@ -137,17 +140,14 @@ std::string VersionText(std::string_view program) {
 }
 
 std::string_view TopicCommand(Topic topic) {
-    switch (topic) {
-        case Topic::Apply:
-            return "apply ";
-        case Topic::Leds:
-            return "leds ";
-        case Topic::Status:
-            return "status ";
-        case Topic::List:
-            return "list ";
-        case Topic::General:
-            break;
+    static constexpr std::array<std::pair<Topic, std::string_view>, 4> kCommands{{
+        {Topic::Apply, "apply "},
+        {Topic::Leds, "leds "},
+        {Topic::Status, "status "},
+        {Topic::List, "list "},
+    }};
+    for (const auto& [commandTopic, command] : kCommands) {
+        if (commandTopic == topic) return command;
     }
     return "";
 }

@@ -1,41 +1,10 @@
 #include "tools/sim/sim_options.hpp"
 
 #include <algorithm>
-#include <charconv>
+
+#include "cli/value_text.hpp"
 
 namespace sim {
-namespace {
-
-// A whole decimal number in [low, high], nothing before or after it.
-std::optional<int> ParseNumber(std::string_view text, int low, int high) {
-    int value = 0;
-    const char* const end = text.data() + text.size();
-    const auto [next, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc{} || next != end || value < low || value > high) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::optional<std::array<std::uint8_t, 3>> ParseColour(std::string_view text) {
-    std::array<std::uint8_t, 3> colour{};
-    for (std::size_t i = 0; i < colour.size(); ++i) {
-        const std::size_t comma = text.find(',');
-        const bool last = i + 1 == colour.size();
-        if (last != (comma == std::string_view::npos)) {
-            return std::nullopt;
-        }
-        const auto value = ParseNumber(text.substr(0, comma), 0, 255);
-        if (!value) {
-            return std::nullopt;
-        }
-        colour[i] = static_cast<std::uint8_t>(*value);
-        text = last ? std::string_view{} : text.substr(comma + 1);
-    }
-    return colour;
-}
-
-}  // namespace
 
 ParsedOptions ParseSimOptions(std::span<const std::string_view> args) {
     ParsedOptions parsed;
@@ -66,13 +35,13 @@ ParsedOptions ParseSimOptions(std::span<const std::string_view> args) {
             }
         }
         if (arg == "--colour") {
-            parsed.options.colour = ParseColour(value);
+            parsed.options.colour = ctl::ParseRgb(value);
             if (!parsed.options.colour) {
                 return fail("--colour wants R,G,B with each part from 0 to 255, not \"" +
                             std::string(value) + "\"");
             }
         } else if (arg == "--leds") {
-            parsed.options.leds = ParseNumber(value, 0, 255);
+            parsed.options.leds = ctl::ParseWholeNumber(value, 0, 255);
             if (!parsed.options.leds) {
                 return fail("--leds wants a number from 0 to 255, not \"" + std::string(value) +
                             "\"");
