@@ -91,7 +91,7 @@ std::string StateQueryLines(std::string_view colourHex) {
     return Write("00800b010f00000003") + Read("00800b010f00000003" + std::string(colourHex));
 }
 
-TEST_F(CtlRun, TheWorkedExamplesOfTheReportsByteForByte) {
+TEST_F(CtlRun, EachCommandsReportsByteForByte) {
     SetUpBus({});  // the controller holds 61,69,255 and 30 LEDs
     const Outcome status = Run({"status"});
     ASSERT_EQ(status.status, ctl::kExitDone) << status.err;
