@@ -1,7 +1,13 @@
 // A 32-bit pixel surface: rows top to bottom, each pixel 0x00RRGGBB.
+//
+// Copies share their pixels until one of them is written to (copy on write): a bitmap loaded
+// from the resources shares the decoded picture instead of copying it. Anything that may write
+// (the non-const row, set and pixels) first takes a private copy of pixels that are shared, so a
+// pointer from a non-const row() must not be kept across a copy of the surface.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class Surface {
@@ -13,21 +19,30 @@ class Surface {
     int height() const { return height_; }
     bool empty() const { return width_ <= 0 || height_ <= 0; }
 
-    std::uint32_t* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+    std::uint32_t* row(int y) { return pixels().data() + static_cast<std::size_t>(y) * width_; }
     const std::uint32_t* row(int y) const {
-        return pixels_.data() + static_cast<std::size_t>(y) * width_;
+        return pixels().data() + static_cast<std::size_t>(y) * width_;
     }
     std::uint32_t at(int x, int y) const { return row(y)[x]; }
     void set(int x, int y, std::uint32_t v) { row(y)[x] = v; }
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
-    std::vector<std::uint32_t>& pixels() { return pixels_; }
-    const std::vector<std::uint32_t>& pixels() const { return pixels_; }
+    std::vector<std::uint32_t>& pixels() {
+        if (pixels_ == nullptr || pixels_.use_count() > 1) takePrivateCopy();
+        return *pixels_;
+    }
+    const std::vector<std::uint32_t>& pixels() const;
+    // Whether this surface and `other` read the same pixels in memory (a copy not yet written to).
+    bool sharesPixelsWith(const Surface& other) const {
+        return pixels_ != nullptr && pixels_ == other.pixels_;
+    }
 
   private:
+    void takePrivateCopy();
+
     int width_ = 0;
     int height_ = 0;
-    std::vector<std::uint32_t> pixels_;
+    std::shared_ptr<std::vector<std::uint32_t>> pixels_;  // null while empty
 };
 
 // Conversions between a surface pixel (0x00RRGGBB) and a COLORREF (0x00BBGGRR).

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <random>
+#include <utility>
 
 #include "platform/gdi/bmp.hpp"
 #include "platform/gdi/icon.hpp"
@@ -214,6 +215,74 @@ TEST_F(GdiResources, LoadBitmapGivesAFreshBitmapPerCall) {
     EXPECT_EQ(LoadBitmapW(nullptr, 228), nullptr);
     for (HBITMAP h : {a, b, c}) EXPECT_TRUE(DeleteObject(h));
     EXPECT_EQ(GdiLiveObjectCount(), start);
+}
+
+// Loads share the decoded picture: reading one (as a blit's source) copies nothing, drawing on
+// one gives it its own pixels and leaves every other load, earlier or later, as decoded.
+TEST_F(GdiResources, LoadedBitmapsShareTheirPixelsUntilDrawnOn) {
+    const Surface s = Sample(5, 3);
+    SetBitmapResourcesForTesting({{230, EncodeBmp(s)}});
+    HBITMAP a = LoadBitmapW(AfxGetResourceHandle(), 230);
+    HBITMAP b = LoadBitmapW(AfxGetResourceHandle(), 230);
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(b, nullptr);
+    const Surface& pixelsA = a->surface;
+    const Surface& pixelsB = b->surface;
+    EXPECT_TRUE(pixelsA.sharesPixelsWith(pixelsB));
+
+    HDC source = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(source, a);
+    HDC target = CreateCompatibleDC(nullptr);
+    HBITMAP copy = CreateCompatibleBitmap(nullptr, 5, 3);
+    HGDIOBJ oldTarget = SelectObject(target, copy);
+    ASSERT_TRUE(BitBlt(target, 0, 0, 5, 3, source, 0, 0, SRCCOPY));
+    EXPECT_EQ(std::as_const(copy->surface).pixels(), s.pixels());
+    EXPECT_TRUE(pixelsA.sharesPixelsWith(pixelsB));
+
+    const RECT corner{0, 0, 2, 1};
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    FillRect(source, &corner, brush);
+    DeleteObject(brush);
+    EXPECT_FALSE(pixelsA.sharesPixelsWith(pixelsB));
+    EXPECT_EQ(pixelsA.at(1, 0), PixelFromColorref(RGB(1, 2, 3)));
+    EXPECT_EQ(pixelsA.at(2, 0), s.at(2, 0));
+    EXPECT_EQ(pixelsB.pixels(), s.pixels());
+    HBITMAP c = LoadBitmapW(AfxGetResourceHandle(), 230);
+    EXPECT_TRUE(std::as_const(c->surface).sharesPixelsWith(pixelsB));
+    EXPECT_EQ(std::as_const(c->surface).pixels(), s.pixels());
+
+    SelectObject(target, oldTarget);
+    SelectObject(source, old);
+    DeleteDC(target);
+    DeleteDC(source);
+    for (HBITMAP h : {a, b, c, copy}) EXPECT_TRUE(DeleteObject(h));
+}
+
+// A copy of a surface reads the same pixels until either side is written to; a write to one
+// never shows in the other, whichever side writes and however it writes.
+TEST(SurfaceCopies, WritesNeverReachTheOtherCopy) {
+    Surface original = Sample(4, 2);
+    const Surface expected = Sample(4, 2);
+    Surface copy = original;
+    EXPECT_TRUE(std::as_const(copy).sharesPixelsWith(original));
+    copy.set(3, 1, 0xABCDEF);
+    EXPECT_EQ(std::as_const(original).pixels(), expected.pixels());
+    EXPECT_EQ(copy.at(3, 1), 0xABCDEFu);
+    EXPECT_EQ(copy.at(2, 1), expected.at(2, 1));
+
+    Surface second = original;
+    original.row(0)[0] = 0x111111;
+    EXPECT_EQ(std::as_const(second).pixels(), expected.pixels());
+    EXPECT_EQ(original.at(0, 0), 0x111111u);
+    second.pixels()[1] = 0x222222;
+    EXPECT_EQ(original.at(1, 0), expected.at(1, 0));
+
+    Surface empty;
+    Surface emptyCopy = empty;
+    EXPECT_FALSE(emptyCopy.sharesPixelsWith(empty));
+    EXPECT_TRUE(std::as_const(emptyCopy).pixels().empty());
+    emptyCopy.pixels().push_back(7);
+    EXPECT_TRUE(std::as_const(empty).pixels().empty());
 }
 
 // Every picture built into the program decodes, and the icon is the 32 x 32 one.
