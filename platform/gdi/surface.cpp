@@ -9,16 +9,15 @@ Surface::Surface(int width, int height, std::uint32_t fill)
         height_ = 0;
         return;
     }
-    pixels_ = std::make_shared<std::vector<std::uint32_t>>(
-        static_cast<std::size_t>(width_) * height_, fill);
+    pixels_ = std::make_shared<PixelVector>(static_cast<std::size_t>(width_) * height_, fill);
 }
 
 void Surface::takePrivateCopy() {
-    pixels_ = pixels_ == nullptr ? std::make_shared<std::vector<std::uint32_t>>()
-                                 : std::make_shared<std::vector<std::uint32_t>>(*pixels_);
+    pixels_ = pixels_ == nullptr ? std::make_shared<PixelVector>()
+                                 : std::make_shared<PixelVector>(*pixels_);
 }
 
-const std::vector<std::uint32_t>& Surface::pixels() const {
-    static const std::vector<std::uint32_t> none;
+const PixelVector& Surface::pixels() const {
+    static const PixelVector none;
     return pixels_ != nullptr ? *pixels_ : none;
 }

@@ -8,7 +8,8 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
+
+#include "platform/gdi/pixel_allocator.hpp"
 
 class Surface {
   public:
@@ -27,11 +28,11 @@ class Surface {
     void set(int x, int y, std::uint32_t v) { row(y)[x] = v; }
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
-    std::vector<std::uint32_t>& pixels() {
+    PixelVector& pixels() {
         if (pixels_ == nullptr || pixels_.use_count() > 1) takePrivateCopy();
         return *pixels_;
     }
-    const std::vector<std::uint32_t>& pixels() const;
+    const PixelVector& pixels() const;
     // Whether this surface and `other` read the same pixels in memory (a copy not yet written to).
     bool sharesPixelsWith(const Surface& other) const {
         return pixels_ != nullptr && pixels_ == other.pixels_;
@@ -42,7 +43,7 @@ class Surface {
 
     int width_ = 0;
     int height_ = 0;
-    std::shared_ptr<std::vector<std::uint32_t>> pixels_;  // null while empty
+    std::shared_ptr<PixelVector> pixels_;  // null while empty
 };
 
 // Conversions between a surface pixel (0x00RRGGBB) and a COLORREF (0x00BBGGRR).

@@ -259,23 +259,28 @@ TEST_F(GdiResources, LoadedBitmapsShareTheirPixelsUntilDrawnOn) {
 }
 
 // A copy of a surface reads the same pixels until either side is written to; a write to one
-// never shows in the other, whichever side writes and however it writes.
+// never shows in the other, whichever side writes and however it writes. Small surfaces and
+// large ones (stored apart from the heap) alike.
 TEST(SurfaceCopies, WritesNeverReachTheOtherCopy) {
-    Surface original = Sample(4, 2);
-    const Surface expected = Sample(4, 2);
-    Surface copy = original;
-    EXPECT_TRUE(std::as_const(copy).sharesPixelsWith(original));
-    copy.set(3, 1, 0xABCDEF);
-    EXPECT_EQ(std::as_const(original).pixels(), expected.pixels());
-    EXPECT_EQ(copy.at(3, 1), 0xABCDEFu);
-    EXPECT_EQ(copy.at(2, 1), expected.at(2, 1));
+    for (const SIZE size : {SIZE{4, 2}, SIZE{800, 540}}) {
+        Surface original = Sample(size.cx, size.cy);
+        const Surface expected = Sample(size.cx, size.cy);
+        Surface copy = original;
+        EXPECT_TRUE(std::as_const(copy).sharesPixelsWith(original));
+        copy.set(3, 1, 0xABCDEF);
+        EXPECT_EQ(std::as_const(original).pixels(), expected.pixels());
+        EXPECT_EQ(copy.at(3, 1), 0xABCDEFu);
+        EXPECT_EQ(copy.at(2, 1), expected.at(2, 1));
+        EXPECT_EQ(copy.at(0, size.cy - 1), expected.at(0, size.cy - 1));
 
-    Surface second = original;
-    original.row(0)[0] = 0x111111;
-    EXPECT_EQ(std::as_const(second).pixels(), expected.pixels());
-    EXPECT_EQ(original.at(0, 0), 0x111111u);
-    second.pixels()[1] = 0x222222;
-    EXPECT_EQ(original.at(1, 0), expected.at(1, 0));
+        Surface second = original;
+        original.row(0)[0] = 0x111111;
+        EXPECT_EQ(std::as_const(second).pixels(), expected.pixels());
+        EXPECT_EQ(original.at(0, 0), 0x111111u);
+        second.pixels()[1] = 0x222222;
+        EXPECT_EQ(original.at(1, 0), expected.at(1, 0));
+        EXPECT_EQ(Surface(size.cx, size.cy, 0x0A0B0C).at(size.cx - 1, size.cy - 1), 0x0A0B0Cu);
+    }
 
     Surface empty;
     Surface emptyCopy = empty;
