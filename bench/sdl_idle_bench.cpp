@@ -278,6 +278,29 @@ void RestingOnApplyCpu(benchmark::State& state) {
 }
 BENCHMARK(RestingOnApplyCpu)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
+// The floor of a wake-up on this machine: this thread sleeping in poll() for 200 ms at a time
+// (the hover watch's period), its CPU per 20 s and per wake-up; the program's resting CPU is
+// this floor times its wake-ups plus its own work.
+void BarePollWakeUpCpu(benchmark::State& state) {
+    for (auto _ : state) {
+        const auto threadCpuNs = [] {
+            std::ifstream schedstat("/proc/thread-self/schedstat");
+            double ns = 0;
+            schedstat >> ns;
+            return ns;
+        };
+        constexpr int kWakeUps = 25;
+        const double before = threadCpuNs();
+        for (int i = 0; i < kWakeUps; ++i) {
+            poll(nullptr, 0, 200);
+        }
+        const double cpuNs = threadCpuNs() - before;
+        state.counters["cpu_us_per_wakeup"] = cpuNs / 1e3 / kWakeUps;
+        state.counters["cpu_ms_per_20s"] = cpuNs / 1e6 * 100 / kWakeUps;
+    }
+}
+BENCHMARK(BarePollWakeUpCpu)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
 // The program (with the emulated controller): pointer outside every control, and resting on the
 // Apply button (at 586, 474 in the window), where only the hover watch runs.
 BENCHMARK_CAPTURE(IdleWakeUps, program_pointer_outside, std::string(VR_SIMULATOR),

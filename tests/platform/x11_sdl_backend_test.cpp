@@ -1,13 +1,15 @@
 // Parts of the desktop backend that need no display: the window shape as X SHAPE bands (at 1x and
-// scaled) and the key translation.
+// scaled), the key translation and the trail of the pointer's screen points.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "platform/backend/sdl/device_scale.hpp"
 #include "platform/backend/sdl/key_map.hpp"
+#include "platform/backend/sdl/pointer_trail.hpp"
 #include "platform/backend/sdl/shape_bands.hpp"
 #include "platform/wnd/messages.hpp"
 
@@ -159,6 +161,64 @@ TEST(KeyMap, EachKeyThatTheProgramUsesGivesItsVirtualKey) {
     for (const auto& [sdlKey, virtualKey] : keys) {
         EXPECT_EQ(VirtualKeyFromSdl(sdlKey), virtualKey) << SDL_GetKeyName(sdlKey);
     }
+}
+
+using platform::sdl::PointerEvent;
+using platform::sdl::PointerTrail;
+
+PointerEvent Move(unsigned long window, POINT point, POINT screen) {
+    return PointerEvent{window, point, screen, false, true};
+}
+
+// A window dragged by the window layer: the server sent two moves at the same window point, the
+// second after the window had moved 30 pixels right; each SDL event gets its own screen point,
+// in order, whatever else passed in between.
+TEST(PointerTrail, EachEventGetsTheScreenPointTheServerSentWithIt) {
+    PointerTrail trail;
+    trail.Note(Move(7, {10, 5}, {110, 105}));
+    trail.Note(Move(9, {10, 5}, {500, 400}));  // another window
+    trail.Note(Move(7, {10, 5}, {140, 105}));
+    trail.Note(Move(7, {11, 5}, {141, 105}));
+
+    EXPECT_EQ(trail.TakeScreenPoint(7, {10, 5}), (POINT{110, 105}));
+    EXPECT_EQ(trail.TakeScreenPoint(7, {10, 5}), (POINT{140, 105}));
+    // The other window's event came before the one taken: it is gone with it.
+    EXPECT_EQ(trail.TakeScreenPoint(9, {10, 5}), std::nullopt);
+    EXPECT_EQ(trail.size(), 1u);
+    // An SDL event that no noted event stands for leaves the trail as it was.
+    EXPECT_EQ(trail.TakeScreenPoint(7, {12, 5}), std::nullopt);
+    EXPECT_EQ(trail.TakeScreenPoint(8, {11, 5}), std::nullopt);
+    EXPECT_EQ(trail.TakeScreenPoint(7, {11, 5}), (POINT{141, 105}));
+    EXPECT_EQ(trail.size(), 0u);
+}
+
+// A leave gives where the pointer went; moves before it are dropped with it, and a window's
+// leave is never another window's.
+TEST(PointerTrail, LeaveGivesWhereThePointerWent) {
+    PointerTrail trail;
+    trail.Note(Move(7, {3, 4}, {103, 104}));
+    trail.Note(PointerEvent{9, {-1, 2}, {899, 2}, true, false});
+    trail.Note(PointerEvent{7, {-5, 4}, {95, 104}, true, false});
+    trail.Note(Move(7, {6, 6}, {106, 106}));
+
+    const std::optional<PointerEvent> left = trail.TakeLeave(7);
+    ASSERT_TRUE(left.has_value());
+    EXPECT_EQ(left->screen, (POINT{95, 104}));
+    EXPECT_FALSE(left->buttonHeld);
+    EXPECT_EQ(trail.TakeLeave(7), std::nullopt);
+    EXPECT_EQ(trail.TakeLeave(9), std::nullopt);  // it came before the one taken
+    EXPECT_EQ(trail.TakeScreenPoint(7, {6, 6}), (POINT{106, 106}));
+}
+
+// Events that SDL never turns into its own are forgotten, oldest first, beyond a bound.
+TEST(PointerTrail, UnclaimedEventsAreForgottenBeyondTheBound) {
+    PointerTrail trail;
+    const int noted = static_cast<int>(PointerTrail::kKept) + 10;
+    for (int i = 0; i < noted; ++i) trail.Note(Move(7, {i, 0}, {i + 100, 50}));
+    EXPECT_EQ(trail.size(), PointerTrail::kKept);
+    EXPECT_EQ(trail.TakeScreenPoint(7, {9, 0}), std::nullopt);
+    EXPECT_EQ(trail.TakeScreenPoint(7, {10, 0}), (POINT{110, 50}));
+    EXPECT_EQ(trail.TakeScreenPoint(7, {noted - 1, 0}), (POINT{noted + 99, 50}));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/backend/sdl/desktop_scale.hpp"
+#include "platform/backend/sdl/event_wait.hpp"
 #include "platform/backend/sdl/key_map.hpp"
 #include "platform/backend/sdl/x11_window.hpp"
 #include "platform/wnd/input.hpp"
@@ -91,12 +92,15 @@ int SdlBackend::FilterEvent(void* self, SDL_Event* event) {
         return 1;
     }
     auto* backend = static_cast<SdlBackend*>(self);
-    if (const std::optional<X11Exposure> exposure = ExposureOf(*event->syswm.msg)) {
+    const SDL_SysWMmsg& message = *event->syswm.msg;
+    if (const std::optional<X11Exposure> exposure = ExposureOf(message)) {
         for (const auto& window : backend->windows_) {
             if (window->x11Window() == exposure->window) {
                 window->NoteExposed(exposure->area);
             }
         }
+    } else if (const std::optional<PointerEvent> pointer = PointerEventOf(message)) {
+        backend->pointerTrail_.Note(*pointer);
     }
     return 0;
 }
@@ -146,49 +150,68 @@ void SdlBackend::Present(HWND hwnd, const std::vector<RECT>& damage) {
 }
 
 void SdlBackend::WaitForInput(std::optional<DWORD> timeoutMs) {
-    SDL_Event event;
-    int got = 0;
-    if (timeoutMs) {
-        // SDL may return a little before the limit; returning then would cost the message loop a
-        // second wake-up for a timer not quite due. Wait on until Now() has reached it.
-        const Uint64 deadline = SDL_GetTicks64() + *timeoutMs;
-        while (true) {
+    // The wait may end a little before the limit (its clock rounds otherwise than Now()); returning
+    // then would cost the message loop a second wake-up for a timer not quite due. Wait on until
+    // Now() has reached it.
+    const std::optional<Uint64> deadline =
+        timeoutMs ? std::optional<Uint64>(SDL_GetTicks64() + *timeoutMs) : std::nullopt;
+    // Only input that becomes an SDL event ends the wait: the X server also sends what SDL keeps
+    // to itself (property changes, the window manager's messages).
+    while (!SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) {
+        std::optional<int> left;
+        if (deadline) {
             const Uint64 now = SDL_GetTicks64();
-            const Uint64 left = now < deadline ? deadline - now : 0;
-            got = SDL_WaitEventTimeout(
-                &event, static_cast<int>(std::min<Uint64>(left, std::numeric_limits<int>::max())));
-            if (got != 0 || SDL_GetTicks64() >= deadline) {
-                break;
+            if (now >= *deadline) {
+                ++wakeUps_;
+                traceWakeUp("timeout", 0);
+                return;
             }
+            left = static_cast<int>(
+                std::min<Uint64>(*deadline - now, std::numeric_limits<int>::max()));
         }
-    } else {
-        got = SDL_WaitEvent(&event);
+        if (wait_.Wait(windows_.empty() ? nullptr : windows_.front()->sdlWindow(), left)) {
+            SDL_PumpEvents();
+        }
     }
     ++wakeUps_;
-    if (got == 0) {
-        traceWakeUp("timeout", 0);
-        return;
+    std::vector<SDL_Event> events(16);
+    std::size_t count = 0;
+    while (true) {
+        const int got =
+            SDL_PeepEvents(events.data() + count, static_cast<int>(events.size() - count),
+                           SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
+        if (got <= 0) {
+            break;
+        }
+        count += static_cast<std::size_t>(got);
+        if (count < events.size()) {
+            break;
+        }
+        events.resize(events.size() * 2);
     }
-    traceWakeUp("event", event.type);
-    std::vector<SDL_Event> events{event};
-    while (SDL_PollEvent(&event) != 0) {
-        events.push_back(event);
-    }
+    events.resize(count);
+    traceWakeUp("event", events.empty() ? 0 : events.front().type);
     for (std::size_t i = 0; i < events.size(); ++i) {
         // Mouse moves in a row count as one, the last (the window layer queues them so anyway).
         const bool movedOnAtOnce = events[i].type == SDL_MOUSEMOTION && i + 1 < events.size() &&
                                    events[i + 1].type == SDL_MOUSEMOTION;
         if (!movedOnAtOnce) {
             dispatch(events[i]);
+        } else if (const TopLevelWindow* window = find(events[i].motion.windowID)) {
+            // Its screen point is not the next move's.
+            pointerTrail_.TakeScreenPoint(window->x11Window(),
+                                          POINT{events[i].motion.x, events[i].motion.y});
         }
     }
 }
 
 void SdlBackend::PostTask(std::function<void()> task) {
     tasks_.Post(std::move(task));
+    // The SDL event runs the tasks; the wake-up, sent after it, ends the wait for it.
     SDL_Event wake{};
     wake.type = taskEvent_;
     SDL_PushEvent(&wake);
+    wait_.Wake();
 }
 
 SIZE SdlBackend::ScreenSize() {
@@ -211,7 +234,7 @@ void SdlBackend::dispatch(const SDL_Event& event) {
         case SDL_MOUSEMOTION:
             if (const TopLevelWindow* window = find(event.motion.windowID)) {
                 InputMouseMove(MouseOnScreen(*window, event.motion.x, event.motion.y,
-                                             event.motion.state != 0));
+                                             event.motion.state != 0, true));
             }
             break;
         case SDL_MOUSEBUTTONDOWN:
@@ -248,7 +271,7 @@ void SdlBackend::onMouseButton(const SDL_MouseButtonEvent& event) {
     }
     const HWND hwnd = window->hwnd();
     const bool down = event.state == SDL_PRESSED;
-    const POINT screen = MouseOnScreen(*window, event.x, event.y, !down);
+    const POINT screen = MouseOnScreen(*window, event.x, event.y, !down, false);
     if (down && !window->isUnmanaged() && !AcceptsMouseInput(hwnd)) {
         raiseModalOver(hwnd);
     }
@@ -291,18 +314,37 @@ void SdlBackend::onWindowEvent(const SDL_WindowEvent& event) {
         case SDL_WINDOWEVENT_CLOSE:
             InputCloseRequested(hwnd);
             break;
+        case SDL_WINDOWEVENT_LEAVE:
+            // The pointer went elsewhere on the screen: SDL reports no move out of the window,
+            // and without one the window layer would go on seeing it at the last point inside.
+            // (While a button is held the moves outside keep coming.)
+            if (const std::optional<PointerEvent> leave =
+                    pointerTrail_.TakeLeave(window->x11Window());
+                leave && !leave->buttonHeld) {
+                InputMouseMove(window->ScreenFromDevice(leave->screen));
+            }
+            break;
         default:
             break;
     }
 }
 
-POINT SdlBackend::MouseOnScreen(const TopLevelWindow& window, int x, int y, bool buttonHeld) {
+POINT SdlBackend::MouseOnScreen(const TopLevelWindow& window, int x, int y, bool buttonHeld,
+                                bool moved) {
+    // A move: the screen point the server sent with it. The window may have moved since (the
+    // window layer moves it itself while a button drags it), which the window's own place would
+    // not tell.
+    if (moved) {
+        if (const std::optional<POINT> screen =
+                pointerTrail_.TakeScreenPoint(window.x11Window(), POINT{x, y})) {
+            return window.ScreenFromDevice(*screen);
+        }
+    }
     if (buttonHeld) {
-        // While a button is held the window layer may be moving the window itself, and an event
-        // the server sent before a move relates its point to the window's old place; the
-        // server's pointer does not. Otherwise the event's own point is the one that counts: the
-        // pointer may have moved on since (and SDL's global mouse state is a cache that pointer
-        // warps never refresh).
+        // Otherwise, while a button is held, the server's pointer (SDL gives a button's event
+        // the point it last knew, and may have changed the point of a move). Else the event's own
+        // point is the one that counts: the pointer may have moved on since (and SDL's global
+        // mouse state is a cache that pointer warps never refresh).
         if (const std::optional<POINT> pointer = X11PointerPosition(window.sdlWindow())) {
             return window.ScreenFromDevice(*pointer);
         }

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "platform/backend/backend.hpp"
+#include "platform/backend/sdl/event_wait.hpp"
+#include "platform/backend/sdl/pointer_trail.hpp"
 #include "platform/backend/sdl/top_level_window.hpp"
 #include "platform/backend/task_queue.hpp"
 
@@ -57,8 +59,9 @@ class SdlBackend final : public Backend {
     void onWindowEvent(const SDL_WindowEvent& event);
     void onMouseButton(const SDL_MouseButtonEvent& event);
     // Where a mouse event at (x, y) in the window happened on the screen; buttonHeld: a mouse
-    // button was down when the event happened (a move with a button held, a release).
-    POINT MouseOnScreen(const TopLevelWindow& window, int x, int y, bool buttonHeld);
+    // button was down when the event happened (a move with a button held, a release); moved: the
+    // event is a move.
+    POINT MouseOnScreen(const TopLevelWindow& window, int x, int y, bool buttonHeld, bool moved);
     TopLevelWindow* find(HWND hwnd);
     TopLevelWindow* find(Uint32 sdlId);
     // Raises the window when the window layer has put it in front of a window shown before it.
@@ -73,7 +76,9 @@ class SdlBackend final : public Backend {
     // The desktop's scale, chosen once: the window layer's pixels are this many device pixels.
     DeviceScale scale_;
     TaskQueue tasks_;
-    Uint32 taskEvent_;  // the SDL event type that wakes WaitForInput for posted tasks
+    EventWait wait_;
+    PointerTrail pointerTrail_;  // the X server's pointer events not yet handled
+    Uint32 taskEvent_;           // the SDL event type that wakes WaitForInput for posted tasks
     std::vector<std::unique_ptr<TopLevelWindow>> windows_;
     std::vector<HWND> order_;  // shown windows front to back, as last seen
     std::uint64_t wakeUps_ = 0;

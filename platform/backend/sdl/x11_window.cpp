@@ -40,6 +40,43 @@ std::optional<X11Exposure> ExposureOf(const SDL_SysWMmsg& message) {
     return X11Exposure{expose.window, ShapeRect{expose.x, expose.y, expose.width, expose.height}};
 }
 
+std::optional<PointerEvent> PointerEventOf(const SDL_SysWMmsg& message) {
+    if (message.subsystem != SDL_SYSWM_X11) {
+        return std::nullopt;
+    }
+    const XEvent& event = message.msg.x11.event;
+    constexpr unsigned int kButtons = Button1Mask | Button2Mask | Button3Mask;
+    switch (event.type) {
+        case MotionNotify: {
+            const XMotionEvent& e = event.xmotion;
+            return PointerEvent{e.window, POINT{e.x, e.y}, POINT{e.x_root, e.y_root}, false,
+                                (e.state & kButtons) != 0};
+        }
+        case EnterNotify: {
+            const XCrossingEvent& e = event.xcrossing;  // SDL makes a move of it
+            return PointerEvent{e.window, POINT{e.x, e.y}, POINT{e.x_root, e.y_root}, false,
+                                (e.state & kButtons) != 0};
+        }
+        case ButtonPress:
+        case ButtonRelease: {
+            const XButtonEvent& e = event.xbutton;
+            return PointerEvent{e.window, POINT{e.x, e.y}, POINT{e.x_root, e.y_root}, false,
+                                (e.state & kButtons) != 0};
+        }
+        case LeaveNotify: {
+            // SDL reports a leave only when the pointer really went (not into a child window, not
+            // taken by a grab); the others count as a move to the point.
+            const XCrossingEvent& e = event.xcrossing;
+            const bool left =
+                e.mode != NotifyGrab && e.mode != NotifyUngrab && e.detail != NotifyInferior;
+            return PointerEvent{e.window, POINT{e.x, e.y}, POINT{e.x_root, e.y_root}, left,
+                                (e.state & kButtons) != 0};
+        }
+        default:
+            return std::nullopt;
+    }
+}
+
 void SetX11WindowShape(SDL_Window* window, const std::vector<ShapeRect>& shape) {
     SDL_SysWMinfo info;
     if (!X11Info(window, &info)) {
@@ -98,6 +135,16 @@ std::optional<POINT> X11PointerPosition(SDL_Window* window) {
         return std::nullopt;
     }
     return POINT{x, y};
+}
+
+int X11ConnectionOf(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    return X11Info(window, &info) ? ConnectionNumber(info.info.x11.display) : -1;
+}
+
+bool X11EventsWaiting(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    return X11Info(window, &info) && XEventsQueued(info.info.x11.display, QueuedAfterFlush) > 0;
 }
 
 bool DesktopDragsWindows(SDL_Window* window) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/backend/sdl/pointer_trail.hpp"
 #include "platform/backend/sdl/shape_rect.hpp"
 #include "platform/wintypes.hpp"
 
@@ -25,6 +26,10 @@ struct X11Exposure {
 };
 std::optional<X11Exposure> ExposureOf(const SDL_SysWMmsg& message);
 
+// The pointer event (motion, button press or release, entering or leaving the window) in an X
+// event that SDL passed on as a window-manager message; none for other events.
+std::optional<PointerEvent> PointerEventOf(const SDL_SysWMmsg& message);
+
 // Gives the window the shape of the rectangles (window coordinates) through the X SHAPE
 // extension; nothing where SDL does not run on X11 or the server cannot shape windows. (SDL's
 // own shaped windows land in the wrong place when a window manager drags them.)
@@ -37,6 +42,15 @@ POINT DesktopPosition(SDL_Window* window);
 // Where the X server's pointer is now, asked of the server itself (SDL's global mouse state is a
 // cache that pointer warps and some moves never refresh); none where SDL does not run on X11.
 std::optional<POINT> X11PointerPosition(SDL_Window* window);
+
+// The file descriptor of the X connection of the window's display; -1 where SDL does not run on
+// X11.
+int X11ConnectionOf(SDL_Window* window);
+
+// Sends the requests Xlib still buffers for the window's display, reads what the server has sent
+// meanwhile without waiting, and tells whether events are waiting to be taken (then the
+// connection's descriptor may well be silent: they were read already).
+bool X11EventsWaiting(SDL_Window* window);
 
 // Whether the desktop of the window drags windows when SDL's hit test asks it to: on X11 only
 // when a window manager runs (a bare X server moves nothing); elsewhere the compositor does.
