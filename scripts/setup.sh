@@ -94,6 +94,7 @@ case "${1:-}" in
     install_sets sanitize
     build build-asan -DVR_SANITIZE=ON -DVR_BUILD_TESTS=ON -DVR_BUILD_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
       ctest --test-dir build-asan --output-on-failure -j"$jobs" ;;
   *)
     sed -n '2,10p' "$0"; exit 2 ;;

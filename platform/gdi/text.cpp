@@ -340,13 +340,3 @@ void DrawGlyphRun(const DrawTarget& target, const FontFace& face, int x, int y,
 }
 
 }  // namespace gdi
-
-// fontconfig keeps a little memory from its initialisation until the process ends (FcInit alone
-// does it); tell the leak checker of the sanitizer builds so that real leaks stay visible. This is
-// the program's one list of such suppressions: add other libraries' process-lifetime memory here.
-extern "C" const char* __lsan_default_suppressions();
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n"
-           // D-Bus, which SDL opens with its video for the desktop's services.
-           "leak:libdbus-1.so\n";
-}

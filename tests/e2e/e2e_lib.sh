@@ -9,7 +9,7 @@ readonly SKIP=77
 readonly REPORT_DIGITS=130
 
 # For a simulator built with the sanitizers: the system libraries' own leaks are not its.
-export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 sim_pid=""
 main_window=""
