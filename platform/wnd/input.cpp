@@ -243,10 +243,10 @@ void CancelModes() {
     if (HWND capture = Find(S().capture)) Send(capture, WM_CANCELMODE, 0, 0);
 }
 
-void StartMove(HWND topLevel, bool byButton) {
+void StartMove(HWND topLevel, bool byButton, POINT from) {
     WindowObject* w = Find(topLevel);
     if (w == nullptr || w->isChild() || w->minimised) return;
-    S().move = MoveMode{topLevel, S().cursor, w->rect, byButton};
+    S().move = MoveMode{topLevel, from, w->rect, byButton};
 }
 
 }  // namespace wnd

@@ -247,7 +247,7 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
                     Send(top, WM_CLOSE, 0, 0);
                     break;
                 case SC_MOVE:
-                    StartMove(top, false);
+                    StartMove(top, false, S().cursor);
                     break;
                 case SC_KEYMENU: {
                     const POINT at = ClientOriginOnScreen(top);
@@ -267,7 +267,7 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_NCLBUTTONDOWN:
             if (wParam == HTCAPTION && !w->isChild() && !B().MovesWindowsItself()) {
-                StartMove(hwnd, true);
+                StartMove(hwnd, true, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             }
             return 0;
         case WM_NCLBUTTONUP:

@@ -128,7 +128,9 @@ void FollowCaptureRelease();
 // Sent as a modal window or a menu starts: the window holding the capture gets WM_CANCELMODE and
 // ends its press or drag (its default processing gives up the capture).
 void CancelModes();
-void StartMove(HWND topLevel, bool byButton);
+// Moves the window with the pointer from the point `from` on (the press that starts the move:
+// the pointer may be elsewhere by the time the press is handled), or with the keyboard.
+void StartMove(HWND topLevel, bool byButton, POINT from);
 void ShowSystemMenu(HWND topLevel, POINT screen);
 
 // Non-client area.

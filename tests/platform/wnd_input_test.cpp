@@ -129,6 +129,37 @@ TEST_F(Input, CaptionHitTestDragsTheWindowUntilRelease) {
     EXPECT_NE(std::find(seen.begin(), seen.end(), WM_LBUTTONDOWN), seen.end());
 }
 
+// Input that arrived all at once, handled after the pointer has moved on: the move starts from
+// the press, not from where the pointer is by the time the press is handled.
+TEST_F(Input, ACaptionDragHandledLateFollowsThePressAndTheRelease) {
+    RecordingWnd w;
+    w.handler = [](UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_NCHITTEST) return HTCAPTION;
+        return std::nullopt;
+    };
+    ASSERT_TRUE(w.CreateTop({100, 100, 300, 300}));
+    h.MoveMouse({200, 200});
+    RECT r{};
+    // A click without a move, then the pointer goes elsewhere: the window stays.
+    for (const POINT elsewhere : {POINT{260, 150}, POINT{20, 700}}) {
+        platform::InputMouseButton(platform::MouseButton::Left, true, {200, 200});
+        platform::InputMouseButton(platform::MouseButton::Left, false, {200, 200});
+        platform::InputMouseMove(elsewhere);
+        h.Pump();
+        w.GetWindowRect(&r);
+        EXPECT_EQ(r, (RECT{100, 100, 300, 300})) << "after a click, the pointer at " << elsewhere.x;
+        h.MoveMouse({200, 200});
+    }
+    // A drag: the window ends where the release puts it, whatever the pointer did afterwards.
+    platform::InputMouseButton(platform::MouseButton::Left, true, {200, 200});
+    platform::InputMouseMove({230, 180});
+    platform::InputMouseButton(platform::MouseButton::Left, false, {260, 150});
+    platform::InputMouseMove({500, 500});
+    h.Pump();
+    w.GetWindowRect(&r);
+    EXPECT_EQ(r, (RECT{160, 50, 360, 250}));
+}
+
 TEST_F(Input, SetCursorGoesToTheWindowUnderTheCursorBeforeTheMouseMessage) {
     std::vector<Seen> log;
     RecordingWnd top;
