@@ -236,7 +236,18 @@ bool ResolveRawInput(MSG& msg) {
 }
 
 void FollowCaptureRelease() {
-    QueueRaw(WM_MOUSEMOVE, 0, S().cursor);
+    // At the place of the input being handled, and ahead of the input still waiting: that
+    // happened later, and a press among it must find the window under the pointer holding the
+    // capture already.
+    State& s = S();
+    MSG msg;
+    msg.message = WM_MOUSEMOVE;
+    msg.pt = s.inputPoint.value_or(s.cursor);
+    msg.time = B().Now();
+    const auto waitingInput = std::find_if(s.queue.begin(), s.queue.end(), [](const MSG& m) {
+        return m.hwnd == nullptr && m.message != WM_QUIT;
+    });
+    s.queue.insert(waitingInput, msg);
 }
 
 void CancelModes() {

@@ -62,6 +62,7 @@ bool NextQueued(MSG& msg) {
         msg = s.queue.front();
         s.queue.pop_front();
         if (msg.hwnd == nullptr && msg.message != WM_QUIT) {
+            s.inputPoint = msg.pt;
             if (ResolveRawInput(msg)) return true;
             continue;
         }

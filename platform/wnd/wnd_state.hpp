@@ -61,7 +61,8 @@ struct State {
     HWND focus = nullptr;
     HWND activeMenu = nullptr;  // an open popup menu takes the keyboard
     POINT cursor{-1, -1};
-    std::array<bool, 256> keys{};  // as of the message being processed
+    std::optional<POINT> inputPoint;  // where the mouse or key input last taken from the queue was
+    std::array<bool, 256> keys{};     // as of the message being processed
     HCURSOR cursorShape = nullptr;
     std::optional<MoveMode> move;
     std::unique_ptr<WindowObject> desktop;

@@ -199,6 +199,21 @@ TEST_F(ButtonTest, PressOnAButtonJustLeftByAnotherClicksOnReleaseBeside) {
     MouseUp(parent.Screen({150, 45}));
     EXPECT_EQ(parent.notes, std::vector<Note>{Click(second, kButtonId + 1)});
     EXPECT_FALSE(second.pressed);
+
+    // The same with the whole gesture waiting in the queue when the first button lets go (a busy
+    // program, or quick hands): the move that follows the release comes before the press.
+    parent.notes.clear();
+    MouseMove(On(round));
+    ASSERT_EQ(GetCapture(), round.m_hWnd);
+    platform::InputMouseMove(On(second));
+    platform::InputMouseButton(platform::MouseButton::Left, true, On(second));
+    platform::InputMouseMove(parent.Screen({150, 45}));
+    platform::InputMouseButton(platform::MouseButton::Left, false, parent.Screen({150, 45}));
+    platform::InputMouseMove(parent.Screen({150, 45}));
+    Pump();
+    EXPECT_EQ(parent.notes, std::vector<Note>{Click(second, kButtonId + 1)});
+    EXPECT_FALSE(second.pressed);
+    EXPECT_FALSE(round.pressed);
 }
 
 TEST_F(ButtonTest, AutoRepeatPostsAt2000And3000AndNothingOnRelease) {
