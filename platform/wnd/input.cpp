@@ -272,6 +272,9 @@ void InputMouseMove(POINT screen) {
 }
 
 void InputMouseButton(MouseButton button, bool down, POINT screen) {
+    // A button going down or up where the pointer was not seen moving to is a move there first,
+    // as on Windows: the window under the point learns of the pointer before the press.
+    if (screen != S().cursor) QueueRaw(WM_MOUSEMOVE, 0, screen);
     S().cursor = screen;
     const UINT message = button == MouseButton::Left ? (down ? WM_LBUTTONDOWN : WM_LBUTTONUP)
                                                      : (down ? WM_RBUTTONDOWN : WM_RBUTTONUP);

@@ -160,6 +160,30 @@ TEST_F(Input, ACaptionDragHandledLateFollowsThePressAndTheRelease) {
     EXPECT_EQ(r, (RECT{160, 50, 360, 250}));
 }
 
+TEST_F(Input, APressWhereThePointerWasNotSeenMovingToComesAfterAMoveThere) {
+    RecordingWnd top;
+    RecordingWnd child;
+    ASSERT_TRUE(top.CreateTop({0, 0, 200, 200}));
+    ASSERT_TRUE(child.CreateChild(top, {100, 100, 150, 150}, 1));
+    std::vector<Seen> log;
+    child.log = &log;
+    h.MoveMouse({20, 20});
+    platform::InputMouseButton(platform::MouseButton::Left, true, {120, 130});
+    h.Pump();
+    const auto mouseMessages = [&] {
+        std::vector<UINT> seen = MessagesOf(log, child.m_hWnd);
+        std::erase_if(seen, [](UINT m) { return m < WM_MOUSEMOVE || m > WM_RBUTTONUP; });
+        return seen;
+    };
+    EXPECT_EQ(mouseMessages(), (std::vector<UINT>{WM_MOUSEMOVE, WM_LBUTTONDOWN}));
+    EXPECT_EQ(MovesOf(log, child.m_hWnd), (std::vector<POINT>{POINT{20, 30}}));
+    // Where the last move left the pointer, the release comes alone.
+    log.clear();
+    platform::InputMouseButton(platform::MouseButton::Left, false, {120, 130});
+    h.Pump();
+    EXPECT_EQ(mouseMessages(), (std::vector<UINT>{WM_LBUTTONUP}));
+}
+
 TEST_F(Input, SetCursorGoesToTheWindowUnderTheCursorBeforeTheMouseMessage) {
     std::vector<Seen> log;
     RecordingWnd top;
@@ -214,6 +238,7 @@ TEST_F(Input, MouseFlagsTellTheHeldButton) {
     RecordingWnd w;
     ASSERT_TRUE(w.CreateTop({0, 0, 200, 200}));
     w.log = &log;
+    h.MoveMouse({10, 10});
     h.Press({10, 10});
     h.MoveMouse({20, 20});
     h.Release({20, 20});
@@ -222,7 +247,7 @@ TEST_F(Input, MouseFlagsTellTheHeldButton) {
     for (const Seen& s : log) {
         if (s.message == WM_MOUSEMOVE) flags.push_back(s.wParam);
     }
-    EXPECT_EQ(flags, (std::vector<WPARAM>{MK_LBUTTON, 0}));
+    EXPECT_EQ(flags, (std::vector<WPARAM>{0, MK_LBUTTON, 0}));
 }
 
 TEST_F(Input, DisabledTopLevelWindowsTakeNoMouseOrKeys) {
