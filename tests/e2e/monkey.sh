@@ -1,0 +1,392 @@
+#!/bin/bash
+# A monkey: random pointer and key input on the simulator under a real X server (started by
+# tests/x11/with_x.sh, with or without a window manager), then checks made from the screen: the
+# program is alive, its window shows, the selection looks of the buttons agree with each other,
+# at most one popup is open, and a final Apply writes its report.
+#
+#   tests/x11/with_x.sh [--no-wm] tests/e2e/monkey.sh SIMULATOR OUTPUT_DIR NAME
+#
+# The input is random but seeded: MONKEY_SEED repeats a run (the seed is printed), MONKEY_EVENTS
+# sets how many events it sends (default 200, a few seconds), MONKEY_TRACE prints every batch of
+# input and where the main window was after it. Enter, Space, Alt and the right
+# button are never sent, and the minimise and close buttons never pointed at: they end or hide the
+# program, as they should. Exit status 0 passed, 1 failed, 77 skipped.
+set -u
+
+if [[ $# -ne 3 ]]; then
+    echo "usage: $0 SIMULATOR OUTPUT_DIR NAME" >&2
+    exit 2
+fi
+SIM=$1
+OUT=$2/$3
+here=$(cd "$(dirname "$0")" && pwd)
+readonly ART="$here/../../res/bitmaps"
+# shellcheck source=tests/e2e/e2e_lib.sh
+source "$here/e2e_lib.sh"
+
+for tool in xdotool import convert; do
+    command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed" >&2; exit $SKIP; }
+done
+[[ -n "${DISPLAY:-}" ]] || { echo "SKIPPED: no X display" >&2; exit $SKIP; }
+[[ -x "$SIM" ]] || fail "no simulator at $SIM"
+rm -rf "$OUT"
+mkdir -p "$OUT"
+
+seed=${MONKEY_SEED:-$(($(date +%s%N) / 1000 % 32768))}
+events=${MONKEY_EVENTS:-200}
+echo "monkey: seed $seed, $events events (MONKEY_SEED=$seed repeats the input)"
+RANDOM=$seed
+monkey_fail() {
+    local id
+    for id in $(sim_windows); do
+        echo "window $id at $(geometry_of "$id"): $(xprop -id "$id" WM_NAME 2>/dev/null)" >&2
+    done
+    fail "$* (MONKEY_SEED=$seed)"
+}
+
+read -r SCREEN_W SCREEN_H <<<"$(xdotool getdisplaygeometry)"
+
+# ---- Where things are (window coordinates) ------------------------------------------------------
+
+# Rectangles the monkey aims at, "x y width height": the controls, and the popup's controls where
+# the popup opens (centred over the main window).
+targets=()
+for k in $(seq 0 23); do
+    targets+=("$((37 + 63 * (k % 8))) $((k < 8 ? 330 : (k < 16 ? 392 : 455))) 59 59")
+done
+for i in $(seq 0 7); do
+    targets+=("$((653 + 33 * (i % 4))) $((i < 4 ? 273 : 302)) 29 28")
+done
+targets+=(
+    "584 45 171 171"                                    # colour wheel
+    "586 363 132 12" "586 403 132 12" "586 443 132 12"  # sliders
+    "586 474 194 49" "125 294 34 19" "408 29 72 32" "483 29 70 32"  # Apply, sync, channels
+    "529 108 17 16" "710 7 17 16"                       # LED quantity and language arrows
+    "279 278 243 16" "279 318 114 32" "408 318 114 32"  # popup: slider, reset, confirm
+    "0 0 800 540")                                      # anywhere, the bare skin included
+
+# The minimise and close buttons with a margin: nothing is pointed at there.
+forbidden() { [[ $1 -ge 728 && $1 -le 796 && $2 -le 38 ]]; }
+
+# Sets PX, PY to a random window point inside target rectangle $1 (an index), never forbidden.
+pick_point() {
+    local x y w h
+    read -r x y w h <<<"${targets[$1]}"
+    while true; do
+        PX=$((x + RANDOM % w))
+        PY=$((y + RANDOM % h))
+        forbidden $PX $PY || return 0
+    done
+}
+
+random_target() { pick_point $((RANDOM % ${#targets[@]})); }
+
+# ---- Input ---------------------------------------------------------------------------------------
+
+readonly KEYS=(Tab Left Right Up Down Home End Prior Next Escape F1 a 5)
+batch=()
+
+# A pointer move to screen point $1, $2, kept on the screen (the window may be partly off it).
+add_screen_move() {
+    local x=$(($1 < 0 ? 0 : ($1 >= SCREEN_W ? SCREEN_W - 1 : $1)))
+    local y=$(($2 < 0 ? 0 : ($2 >= SCREEN_H ? SCREEN_H - 1 : $2)))
+    batch+=(mousemove $x $y)
+}
+add_move() { add_screen_move $((WX + PX)) $((WY + PY)); }
+add_click() { add_move; batch+=(mousedown 1 mouseup 1); }
+
+# A drag from a random target to a point that keeps the window on the screen if it is dragged by
+# its surface (a drag of a control goes there too); the batch ends with it, as the window may have
+# moved.
+add_drag() {
+    random_target
+    add_move
+    batch+=(mousedown 1)
+    local sx=$((WX + PX)) sy=$((WY + PY))
+    local tx=$((RANDOM % (SCREEN_W - 800 + 1) - WX)) ty=$((RANDOM % (SCREEN_H - 540 + 1) - WY))
+    local steps=$((1 + RANDOM % 6)) s
+    for s in $(seq 1 $steps); do
+        add_screen_move $((sx + tx * s / steps)) $((sy + ty * s / steps))
+    done
+    batch+=(mouseup 1)
+}
+
+# Sends the batch (one xdotool process for all of it) and reads where the main window is now.
+send_batch() {
+    [[ ${#batch[@]} -gt 0 ]] || return 0
+    [[ -z "${MONKEY_TRACE:-}" ]] || echo "monkey: send ${batch[*]}"
+    xdotool "${batch[@]}" || monkey_fail "xdotool could not send the input"
+    batch=()
+    sim_running || monkey_fail "the program ended during the input"
+    local x0=$WX y0=$WY
+    read_position
+    [[ -z "${MONKEY_TRACE:-}" ]] || echo "monkey: window at $x0,$y0 -> $WX,$WY"
+}
+
+run_monkey() {
+    local sent=0 roll
+    while [[ $sent -lt $events ]]; do
+        sent=$((sent + 1))
+        roll=$((RANDOM % 100))
+        if [[ $roll -lt 25 ]]; then
+            random_target
+            add_move
+        elif [[ $roll -lt 55 ]]; then
+            random_target
+            add_click
+        elif [[ $roll -lt 60 ]]; then
+            random_target
+            add_click
+            batch+=(mousedown 1 mouseup 1)
+        elif [[ $roll -lt 70 ]]; then
+            add_drag
+            send_batch
+        elif [[ $roll -lt 92 ]]; then
+            local key=${KEYS[$((RANDOM % ${#KEYS[@]}))]}
+            batch+=(keydown --delay 0 "$key" keyup --delay 0 "$key")
+        else
+            batch+=(sleep "0.0$((RANDOM % 9 + 1))")
+        fi
+        [[ ${#batch[@]} -lt 120 ]] || send_batch
+    done
+    send_batch
+}
+
+# ---- Reading the screen --------------------------------------------------------------------------
+
+# The looks of a control: "x y width height name:bitmap ..." (window coordinates; the bitmap
+# "skin" is the main window's background there, what shows where the control is hidden).
+looks=()
+for e in $(seq 1 24); do
+    k=$((e - 1))
+    selected=$((e <= 7 ? 129 + 2 * e : 145 + 3 * (e - 8)))
+    unselected=$((e <= 7 ? 130 + 2 * e : 147 + 3 * (e - 8)))
+    width=$((k % 8 == 2 || k % 8 == 4 || k % 8 == 7 ? 59 : 60))
+    looks+=("$((37 + 63 * (k % 8))) $((k < 8 ? 330 : (k < 16 ? 392 : 455))) $width 59 selected:$selected unselected:$unselected hidden:skin")
+done
+swatches=(208 214 218 216 220 212 210 222)
+for i in $(seq 0 7); do
+    looks+=("$((653 + 33 * (i % 4))) $((i < 4 ? 273 : 302)) 29 28 selected:$((swatches[i] + 1)) unselected:${swatches[i]}")
+done
+looks+=("125 294 34 19 off:204 on:205")
+looks+=("408 29 72 32 selected:201 unselected:200 hidden:skin")
+looks+=("483 29 70 32 selected:203 unselected:202 hidden:skin")
+
+# Prints one word per entry of `looks`: the name of the bitmap that picture $1 shows there (the
+# closest one, if clearly closer than the others), or "unknown".
+read_looks() {
+    local args=("$1" -write mpr:screen +delete "$ART/130.bmp" -write mpr:skin +delete)
+    local entry x y w h candidate bitmap
+    for entry in "${looks[@]}"; do
+        read -r x y w h _ <<<"$entry"
+        for candidate in ${entry#* * * * }; do
+            bitmap=${candidate#*:}
+            args+=("(" mpr:screen -crop "${w}x${h}+$((WX + x))+$((WY + y))" +repage)
+            if [[ $bitmap == skin ]]; then
+                args+=("(" mpr:skin -crop "${w}x${h}+${x}+${y}" +repage ")")
+            else
+                args+=("$ART/$bitmap.bmp")
+            fi
+            args+=(-metric AE -fuzz 3% -compare ")")
+        done
+    done
+    local distances
+    mapfile -t distances < <(convert "${args[@]}" -format '%[distortion]\n' info:)
+    local n=0
+    for entry in "${looks[@]}"; do
+        read -r x y w h _ <<<"$entry"
+        local best="unknown" bestDistance=$((w * h)) secondDistance=$((w * h))
+        for candidate in ${entry#* * * * }; do
+            local d=${distances[$n]%.*}
+            n=$((n + 1))
+            if [[ $d -lt $bestDistance ]]; then
+                secondDistance=$bestDistance
+                bestDistance=$d
+                best=${candidate%%:*}
+            elif [[ $d -lt $secondDistance ]]; then
+                secondDistance=$d
+            fi
+        done
+        # Clearly that bitmap: a few pixels off at most (the edges a shape cuts away), and far
+        # closer than any other.
+        if [[ $((bestDistance * 10)) -gt $((w * h)) || $((bestDistance * 3)) -gt $secondDistance ]]; then
+            best="unknown"
+        fi
+        echo "$best"
+    done
+}
+
+# Counts the words $2... equal to $1.
+count_of() {
+    local word=$1 n=0
+    shift
+    for w in "$@"; do [[ $w == "$word" ]] && n=$((n + 1)); done
+    echo $n
+}
+
+# The checks on the selection looks in picture $1; sets SYNC_ON and CHANNEL (argb, vrgb or none).
+check_looks() {
+    local seen
+    mapfile -t seen < <(read_looks "$1")
+    [[ ${#seen[@]} -eq ${#looks[@]} ]] || monkey_fail "could not read the screen"
+    echo "monkey: looks ${seen[*]}"
+    local effects=("${seen[@]:0:24}") presets=("${seen[@]:24:8}")
+    local sync=${seen[32]} argb=${seen[33]} vrgb=${seen[34]}
+    local i
+    for i in $(seq 0 34); do
+        [[ ${seen[$i]} != unknown ]] || monkey_fail "control $i of the look table shows none of its bitmaps"
+    done
+    for i in $(seq 0 6); do
+        [[ ${effects[$i]} != hidden ]] || monkey_fail "effect $((i + 1)) is hidden"
+    done
+    local argbOnlyHidden
+    argbOnlyHidden=$(count_of hidden "${effects[@]:7}")
+    [[ $argbOnlyHidden -eq 0 || $argbOnlyHidden -eq 17 ]] ||
+        monkey_fail "$argbOnlyHidden of the 17 ARGB-only effects are hidden"
+    local effectsSelected
+    effectsSelected=$(count_of selected "${effects[@]}")
+    if [[ $argbOnlyHidden -eq 0 ]]; then
+        [[ $effectsSelected -eq 1 ]] || monkey_fail "$effectsSelected effect buttons look selected"
+    else
+        [[ $effectsSelected -le 1 ]] || monkey_fail "$effectsSelected effect buttons look selected"
+    fi
+    local presetsSelected
+    presetsSelected=$(count_of selected "${presets[@]}")
+    [[ $presetsSelected -le 1 ]] || monkey_fail "$presetsSelected preset swatches look selected"
+    if [[ $sync == on ]]; then
+        SYNC_ON=1
+        CHANNEL=none
+        [[ $argb == hidden && $vrgb == hidden ]] ||
+            monkey_fail "synchronized, yet the channel buttons show ($argb, $vrgb)"
+        [[ $argbOnlyHidden -eq 17 ]] || monkey_fail "synchronized, yet the ARGB-only effects show"
+    else
+        SYNC_ON=0
+        if [[ $argb == selected && $vrgb == unselected ]]; then
+            CHANNEL=argb
+        elif [[ $argb == unselected && $vrgb == selected ]]; then
+            CHANNEL=vrgb
+        else
+            monkey_fail "not synchronized, and the channel buttons show ($argb, $vrgb)"
+        fi
+    fi
+}
+
+# ---- After the input -----------------------------------------------------------------------------
+
+# Wide windows other than the main window: the LED quantity popup, a message box (tooltips are
+# narrower and lower).
+popups() {
+    local id width height
+    for id in $(sim_windows); do
+        [[ $id == "$main_window" ]] && continue
+        read -r _ _ width height <<<"$(geometry_of "$id")"
+        [[ $width -gt 200 && $height -gt 80 ]] && echo "$id"
+    done
+}
+no_popup() { [[ -z "$(popups)" ]]; }
+no_other_window_left() { [[ -z "$(other_window)" ]]; }
+
+# The pointer to a corner of the screen away from the main window.
+point_away() {
+    local x=0 y=0
+    [[ $((WX + 400)) -lt $((SCREEN_W / 2)) ]] && x=$((SCREEN_W - 1))
+    [[ $((WY + 270)) -lt $((SCREEN_H / 2)) ]] && y=$((SCREEN_H - 1))
+    xdotool mousemove --sync $x $y || monkey_fail "cannot move the pointer away"
+}
+
+# Whether the screen stays the same for a moment (the program has handled what it was sent).
+settled() {
+    import -window root "$OUT/settle-a.png" || return 1
+    sleep 0.25
+    import -window root "$OUT/settle-b.png" || return 1
+    [[ $(compare -metric AE "$OUT/settle-a.png" "$OUT/settle-b.png" null: 2>&1 | cut -d' ' -f1) == 0 ]]
+}
+
+# Non-black pixels of the main window's rectangle in picture $1 (what of it is on the screen).
+lit_pixels() {
+    convert "$1" -crop "800x540+$WX+$WY" +repage -colorspace Gray -threshold 4% \
+        -format '%[fx:round(mean*w*h)]' info:
+}
+
+window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wholly_on_screen() {
+    read_position
+    [[ $WX -ge 0 && $WY -ge 0 && $((WX + 800)) -le $SCREEN_W && $((WY + 540)) -le $SCREEN_H ]]
+}
+
+finish() {
+    point_away
+    # A window manager asked to drag the window by a press that was released before it took the
+    # pointer drags on until the next click: this one, where no window is.
+    xdotool mousedown 1 mouseup 1
+    sleep 0.5  # for a popup that the last input opens
+    sim_running || monkey_fail "the program ended"
+    local open
+    open=$(popups | wc -l)
+    screenshot after-input
+    [[ $open -le 1 ]] || monkey_fail "$open popups are open"
+    if [[ $open -eq 1 ]]; then
+        # The LED quantity popup or the warning: Escape closes either without writing, unless the
+        # popup's slider has the focus (it takes every key but Tab). Without a window manager the
+        # keys go to the window under the pointer.
+        local px py tries
+        read -r px py _ <<<"$(geometry_of "$(popups)")"
+        xdotool mousemove --sync $((px + 170)) $((py + 8))
+        for tries in 1 2 3; do
+            no_popup && break
+            xdotool key --clearmodifiers Tab Escape
+            wait_until 2 no_popup
+        done
+        no_popup || monkey_fail "Tab and Escape did not close the popup"
+    fi
+    point_away
+    wait_until 10 no_other_window_left || monkey_fail "a window stays open with the pointer away"
+    wait_until 10 settled || monkey_fail "the screen does not settle"
+    if ! wholly_on_screen; then
+        # Without a window manager the monkey's drags keep the window on the screen; a window
+        # manager's drag started as above may have taken it partly off. Moved back by the
+        # desktop, the window goes on working where it is put.
+        window_manager_runs || monkey_fail "the main window is at $WX,$WY, not wholly on the screen"
+        echo "monkey: main window at $WX,$WY, moved back by the window manager"
+        xdotool windowmove "$main_window" 100 100
+        wait_until 10 wholly_on_screen || monkey_fail "the main window stays at $WX,$WY"
+        point_away
+        wait_until 10 settled || monkey_fail "the screen does not settle after the move"
+    fi
+    screenshot checked
+    local lit
+    lit=$(lit_pixels "$OUT/checked.png")
+    echo "monkey: main window at $WX,$WY, $lit of its pixels lit"
+    [[ $lit -gt 200000 ]] || monkey_fail "the main window is black ($lit pixels lit)"
+    check_looks "$OUT/checked.png"
+
+    # Effect 1 is offered everywhere; Apply then writes the ARGB report, the VRGB report, or both
+    # when synchronized.
+    local before
+    before=$(line_count)
+    click_at $(effect_at 1)
+    click_at 683 498
+    local expected=1
+    [[ $SYNC_ON -eq 1 ]] && expected=2
+    wait_until 10 has_lines $((before + expected)) ||
+        monkey_fail "Apply wrote $(($(line_count) - before)) reports, not $expected"
+    sleep 0.3
+    expect_line_total $((before + expected))
+    local first
+    first=$(sed -n "$((before + 1))p" "$OUT/sim.out")
+    case "$CHANNEL" in
+        vrgb) [[ $first == "write 00800402"* ]] || monkey_fail "VRGB chosen, Apply wrote: $first" ;;
+        *) [[ $first == "write 00800b02"* ]] || monkey_fail "Apply wrote: $first" ;;
+    esac
+    sim_running || monkey_fail "the program ended after Apply"
+}
+
+effect_at() { echo "$((37 + 63 * ($1 - 1) + 29)) 359"; }
+
+start_sim
+wait_lines 4
+started=$SECONDS
+run_monkey
+echo "monkey: input sent in $((SECONDS - started)) s"
+finish
+echo "PASSED: monkey"
