@@ -124,6 +124,34 @@ TEST(MainWindowPainting, AValueTextRepaintShowsTheTextAndTheSwatchOnly) {
     run.Run();
 }
 
+TEST(MainWindowPainting, AWheelColourRepaintsTheValueColumnAndThePreviewTheIgnoredOneNothing) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.MoveAway();
+        run.backend().Pump();
+        RECT dirty{};
+        ASSERT_FALSE(::GetUpdateRect(dlg.m_hWnd, &dirty, FALSE));
+        // The command the wheel posts for a press on a pixel of that colour.
+        const auto wheelCommand = [&](COLORREF picked) {
+            dlg.colorWheel.pickedColor = picked;
+            ::SendMessageW(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(1500, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(dlg.colorWheel.m_hWnd));
+        };
+        wheelCommand(RGB(13, 29, 37));
+        EXPECT_FALSE(::GetUpdateRect(dlg.m_hWnd, &dirty, FALSE))
+            << "the ignored colour redraws nothing of the window";
+        EXPECT_EQ(dlg.redSlider.position, 61);
+        // A colour one step off the ignored one is taken.
+        wheelCommand(RGB(13, 29, 38));
+        ASSERT_TRUE(::GetUpdateRect(dlg.m_hWnd, &dirty, FALSE));
+        // The bounds of the column and the preview: without either, they shrink to the other.
+        EXPECT_EQ(dirty, (RECT{585, 273, 780, 456}));
+        EXPECT_EQ(dlg.blueSlider.position, 38);
+    });
+    run.Run();
+}
+
 TEST(MainWindowPainting, ASliderStepShowsTheSliderItsValueAndTheSwatchOnly) {
     MainWindowHarness run({.red = 61});
     auto& dlg = run.dlg();
