@@ -326,18 +326,17 @@ finish() {
     screenshot after-input
     [[ $open -le 1 ]] || monkey_fail "$open popups are open"
     if [[ $open -eq 1 ]]; then
-        # The LED quantity popup or the warning: Escape closes either without writing, unless the
-        # popup's slider has the focus (it takes every key but Tab). Without a window manager the
+        # The LED quantity popup closes with its confirm button (its slider, when it has the
+        # focus, takes every key but Tab), the warning with Escape. Without a window manager the
         # keys go to the window under the pointer.
-        local px py tries
-        read -r px py _ <<<"$(geometry_of "$(popups)")"
-        xdotool mousemove --sync $((px + 170)) $((py + 8))
-        for tries in 1 2 3; do
-            no_popup && break
-            xdotool key --clearmodifiers Tab Escape
-            wait_until 2 no_popup
-        done
-        no_popup || monkey_fail "Tab and Escape did not close the popup"
+        local px py width height
+        read -r px py width height <<<"$(geometry_of "$(popups)")"
+        if [[ $width -eq 340 && $height -eq 195 ]]; then
+            click_at 235 162 "$px" "$py"
+        else
+            xdotool mousemove --sync $((px + 170)) $((py + 8)) key --clearmodifiers Escape
+        fi
+        wait_until 10 no_popup || monkey_fail "the popup did not close"
     fi
     point_away
     wait_until 10 no_other_window_left || monkey_fail "a window stays open with the pointer away"
