@@ -175,6 +175,13 @@ WPARAM MouseKeyFlags() {
 
 bool ResolveRawInput(MSG& msg) {
     State& s = S();
+    if (msg.message == WM_CANCELMODE) {
+        s.keys[VK_LBUTTON] = false;
+        s.keys[0x02] = false;  // the right button
+        s.move.reset();
+        ::ReleaseCapture();
+        return false;
+    }
     const bool mouse = msg.message >= WM_MOUSEMOVE && msg.message <= WM_RBUTTONUP;
     ApplyKeyState(msg.message, msg.wParam);
     if (MoveModeTakes(msg)) return false;
@@ -279,6 +286,10 @@ void InputMouseButton(MouseButton button, bool down, POINT screen) {
     const UINT message = button == MouseButton::Left ? (down ? WM_LBUTTONDOWN : WM_LBUTTONUP)
                                                      : (down ? WM_RBUTTONDOWN : WM_RBUTTONUP);
     QueueRaw(message, 0, screen);
+}
+
+void InputPointerTaken() {
+    QueueRaw(WM_CANCELMODE, 0, S().cursor);
 }
 
 void InputKey(int virtualKey, bool down) {

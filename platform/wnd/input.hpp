@@ -15,6 +15,12 @@ void InputMouseMove(POINT screen);
 void InputMouseButton(MouseButton button, bool down, POINT screen);
 void InputKey(int virtualKey, bool down);
 
+// Another program took the pointer (the window manager's move or menu, a screen lock): the
+// release of a button held now will not come. In turn with the input before it, the window
+// holding the capture loses it (WM_CAPTURECHANGED), a move by the mouse ends and the buttons
+// count as up.
+void InputPointerTaken();
+
 // The desktop moved a top-level window (its top-left corner is now at x, y on screen).
 void InputWindowMoved(HWND topLevel, int x, int y);
 // The desktop asks to close a top-level window (its close button, Alt+F4 of the window manager).

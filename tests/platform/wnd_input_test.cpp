@@ -184,6 +184,34 @@ TEST_F(Input, APressWhereThePointerWasNotSeenMovingToComesAfterAMoveThere) {
     EXPECT_EQ(mouseMessages(), (std::vector<UINT>{WM_LBUTTONUP}));
 }
 
+TEST_F(Input, APointerTakenByAnotherProgramEndsTheCaptureTheMoveAndTheHeldButton) {
+    RecordingWnd w;
+    w.handler = [](UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_NCHITTEST) return HTCAPTION;
+        return std::nullopt;
+    };
+    RecordingWnd holder;
+    ASSERT_TRUE(w.CreateTop({100, 100, 300, 300}));
+    ASSERT_TRUE(holder.CreateTop({400, 100, 500, 200}));
+    std::vector<Seen> log;
+    holder.log = &log;
+    holder.SetCapture();
+    // A move by the surface under way, and the capture held elsewhere.
+    h.MoveMouse({200, 200});
+    h.Press({200, 200});
+    platform::InputPointerTaken();
+    h.Pump();
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_NE(std::find(log.begin(), log.end(), Seen{holder.m_hWnd, WM_CAPTURECHANGED, 0, 0}),
+              log.end());
+    // The release goes to the other program; the pointer moves on with no button held.
+    h.MoveMouse({260, 150});
+    RECT r{};
+    w.GetWindowRect(&r);
+    EXPECT_EQ(r, (RECT{100, 100, 300, 300})) << "the move ended with the pointer taken";
+    EXPECT_GE(GetKeyState(VK_LBUTTON), 0) << "the button counts as up";
+}
+
 TEST_F(Input, SetCursorGoesToTheWindowUnderTheCursorBeforeTheMouseMessage) {
     std::vector<Seen> log;
     RecordingWnd top;

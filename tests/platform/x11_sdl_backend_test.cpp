@@ -1,5 +1,6 @@
 // Parts of the desktop backend that need no display: the window shape as X SHAPE bands (at 1x and
-// scaled), the key translation and the trail of the pointer's screen points.
+// scaled), the key translation, the trail of the pointer's screen points, the screen points of
+// button events and the X errors the program lives through.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -7,10 +8,12 @@
 #include <utility>
 #include <vector>
 
+#include "platform/backend/sdl/button_points.hpp"
 #include "platform/backend/sdl/device_scale.hpp"
 #include "platform/backend/sdl/key_map.hpp"
 #include "platform/backend/sdl/pointer_trail.hpp"
 #include "platform/backend/sdl/shape_bands.hpp"
+#include "platform/backend/sdl/x11_errors.hpp"
 #include "platform/wnd/messages.hpp"
 
 namespace {
@@ -219,6 +222,84 @@ TEST(PointerTrail, UnclaimedEventsAreForgottenBeyondTheBound) {
     EXPECT_EQ(trail.TakeScreenPoint(7, {9, 0}), std::nullopt);
     EXPECT_EQ(trail.TakeScreenPoint(7, {10, 0}), (POINT{110, 50}));
     EXPECT_EQ(trail.TakeScreenPoint(7, {noted - 1, 0}), (POINT{noted + 99, 50}));
+}
+
+}  // namespace
+
+namespace {
+
+using platform::sdl::ButtonPoints;
+
+// The order in which the backend sees them: the X event, then SDL's event made from it.
+void XButtonThenSdl(ButtonPoints& points, POINT screen) {
+    points.NoteXButton(screen);
+    points.NoteSdlButtonQueued();
+}
+
+TEST(ButtonPoints, EachQueuedButtonEventGetsThePointOfItsOwnXEvent) {
+    ButtonPoints points;
+    XButtonThenSdl(points, {10, 20});
+    points.NoteOtherXEvent();  // a pointer move between press and release
+    XButtonThenSdl(points, {300, 40});
+    XButtonThenSdl(points, {5, 6});
+    EXPECT_EQ(points.Take(), (POINT{10, 20}));
+    EXPECT_EQ(points.Take(), (POINT{300, 40}));
+    EXPECT_EQ(points.Take(), (POINT{5, 6}));
+    EXPECT_EQ(points.Take(), std::nullopt) << "nothing more is queued";
+}
+
+TEST(ButtonPoints, AnXButtonEventSdlSwallowedLendsItsPointToNoLaterEvent) {
+    ButtonPoints points;
+    // A press that started the window manager's drag: SDL queues nothing for it.
+    points.NoteXButton({10, 20});
+    points.NoteOtherXEvent();
+    // A button event of SDL's own (touch emulation) has no X button event right before it.
+    points.NoteSdlButtonQueued();
+    XButtonThenSdl(points, {30, 40});
+    EXPECT_EQ(points.Take(), std::nullopt);
+    EXPECT_EQ(points.Take(), (POINT{30, 40}));
+    // A swallowed release followed straight by an SDL event would be a press that X reported
+    // first: the later point wins.
+    points.NoteXButton({1, 1});
+    XButtonThenSdl(points, {2, 2});
+    EXPECT_EQ(points.Take(), (POINT{2, 2}));
+}
+
+TEST(ButtonPoints, ADispatcherThatFallsFarBehindKeepsTheLatestPoints) {
+    ButtonPoints points;
+    for (int i = 0; i < 1000; ++i) {
+        XButtonThenSdl(points, {i, i});
+    }
+    std::optional<POINT> last;
+    int taken = 0;
+    while (const std::optional<POINT> point = points.Take()) {
+        last = point;
+        ++taken;
+    }
+    EXPECT_GT(taken, 0);
+    EXPECT_LT(taken, 1000);
+    EXPECT_EQ(last, (POINT{999, 999}));
+}
+
+}  // namespace
+
+namespace {
+
+// X protocol numbers, written out here rather than taken from the headers the code uses.
+constexpr int kBadWindow = 3;
+constexpr int kBadMatch = 8;
+constexpr int kBadDrawable = 9;
+constexpr int kSendEvent = 25;
+constexpr int kConfigureWindow = 12;
+constexpr int kPutImage = 72;
+
+TEST(X11Errors, OnlyASendToAWindowThatIsGoneIsHarmless) {
+    EXPECT_TRUE(platform::sdl::IsHarmlessX11Error(kBadWindow, kSendEvent));
+    // The same error on other requests, and other errors on the send, still end the program as
+    // Xlib would: they are faults of the program's own drawing or window handling.
+    EXPECT_FALSE(platform::sdl::IsHarmlessX11Error(kBadWindow, kConfigureWindow));
+    EXPECT_FALSE(platform::sdl::IsHarmlessX11Error(kBadDrawable, kPutImage));
+    EXPECT_FALSE(platform::sdl::IsHarmlessX11Error(kBadMatch, kSendEvent));
 }
 
 }  // namespace

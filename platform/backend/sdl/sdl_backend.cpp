@@ -39,6 +39,9 @@ void SetHints() {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     // Leave the desktop's compositor running while the program is open.
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // A press that gives a window the focus is a press like any other; SDL would drop one that
+    // comes within 10 ms of the focus, and the click with it.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
 }
 
 // Why SDL's X11 driver did not open: what the user can act on.
@@ -66,6 +69,7 @@ SdlVideo::SdlVideo() {
     }
     // Keys arrive as key events; no input method is needed.
     SDL_StopTextInput();
+    IgnoreHarmlessX11Errors();
 }
 
 SdlVideo::~SdlVideo() {
@@ -88,11 +92,26 @@ SdlBackend::~SdlBackend() {
 }
 
 int SdlBackend::FilterEvent(void* self, SDL_Event* event) {
+    auto* backend = static_cast<SdlBackend*>(self);
+    if (event->type == SDL_MOUSEBUTTONDOWN || event->type == SDL_MOUSEBUTTONUP) {
+        backend->buttonPoints_.NoteSdlButtonQueued();
+        return 1;
+    }
     if (event->type != SDL_SYSWMEVENT) {
         return 1;
     }
-    auto* backend = static_cast<SdlBackend*>(self);
     const SDL_SysWMmsg& message = *event->syswm.msg;
+    if (const std::optional<unsigned long> from = PointerTakenFrom(message)) {
+        if (std::any_of(backend->windows_.begin(), backend->windows_.end(),
+                        [&](const auto& window) { return window->x11Window() == *from; })) {
+            InputPointerTaken();
+        }
+    }
+    if (const std::optional<POINT> point = ButtonPointOf(message)) {
+        backend->buttonPoints_.NoteXButton(*point);
+    } else {
+        backend->buttonPoints_.NoteOtherXEvent();
+    }
     if (const std::optional<X11Exposure> exposure = ExposureOf(message)) {
         for (const auto& window : backend->windows_) {
             if (window->x11Window() == exposure->window) {
@@ -259,19 +278,29 @@ void SdlBackend::dispatch(const SDL_Event& event) {
 }
 
 void SdlBackend::onMouseButton(const SDL_MouseButtonEvent& event) {
+    const std::optional<POINT> reported = buttonPoints_.Take();
     MouseButton button = MouseButton::Left;
     if (event.button == SDL_BUTTON_RIGHT) {
         button = MouseButton::Right;
     } else if (event.button != SDL_BUTTON_LEFT) {
         return;
     }
+    const bool down = event.state == SDL_PRESSED;
     const TopLevelWindow* window = find(event.windowID);
     if (window == nullptr) {
+        // SDL forgets which window has the pointer when the pointer leaves it with the button
+        // held, and gives the release no window: it still ends the press (or the drag) that the
+        // window layer has going.
+        if (!down && reported.has_value()) {
+            InputMouseButton(button, down, scale_.ToLogical(*reported));
+        }
         return;
     }
     const HWND hwnd = window->hwnd();
-    const bool down = event.state == SDL_PRESSED;
-    const POINT screen = MouseOnScreen(*window, event.x, event.y, !down, false);
+    // A release handled late must not take the place the pointer has moved on to since.
+    const POINT screen = reported.has_value()
+                             ? window->ScreenFromDevice(*reported)
+                             : MouseOnScreen(*window, event.x, event.y, !down, false);
     if (down && !window->isUnmanaged() && !AcceptsMouseInput(hwnd)) {
         raiseModalOver(hwnd);
     }

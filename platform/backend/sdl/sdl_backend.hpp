@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/backend/backend.hpp"
+#include "platform/backend/sdl/button_points.hpp"
 #include "platform/backend/sdl/event_wait.hpp"
 #include "platform/backend/sdl/pointer_trail.hpp"
 #include "platform/backend/sdl/top_level_window.hpp"
@@ -78,6 +79,7 @@ class SdlBackend final : public Backend {
     TaskQueue tasks_;
     EventWait wait_;
     PointerTrail pointerTrail_;  // the X server's pointer events not yet handled
+    ButtonPoints buttonPoints_;  // the screen points of the button events not yet handled
     Uint32 taskEvent_;           // the SDL event type that wakes WaitForInput for posted tasks
     std::vector<std::unique_ptr<TopLevelWindow>> windows_;
     std::vector<HWND> order_;  // shown windows front to back, as last seen

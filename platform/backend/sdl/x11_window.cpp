@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/backend/sdl/x11_errors.hpp"
+
 namespace platform::sdl {
 namespace {
 
@@ -25,7 +27,24 @@ unsigned short ToUnsignedShort(int v) {
         std::clamp(v, 0, static_cast<int>(std::numeric_limits<unsigned short>::max())));
 }
 
+// The handler that was in place before ours (Xlib's own, which ends the process).
+XErrorHandler previousErrorHandler = nullptr;
+
+int HandleX11Error(Display* display, XErrorEvent* error) {
+    if (IsHarmlessX11Error(error->error_code, error->request_code)) {
+        return 0;
+    }
+    return previousErrorHandler != nullptr ? previousErrorHandler(display, error) : 0;
+}
+
 }  // namespace
+
+void IgnoreHarmlessX11Errors() {
+    const XErrorHandler previous = XSetErrorHandler(&HandleX11Error);
+    if (previous != &HandleX11Error) {
+        previousErrorHandler = previous;
+    }
+}
 
 unsigned long X11WindowOf(SDL_Window* window) {
     SDL_SysWMinfo info;
@@ -38,6 +57,28 @@ std::optional<X11Exposure> ExposureOf(const SDL_SysWMmsg& message) {
     }
     const XExposeEvent& expose = message.msg.x11.event.xexpose;
     return X11Exposure{expose.window, ShapeRect{expose.x, expose.y, expose.width, expose.height}};
+}
+
+std::optional<POINT> ButtonPointOf(const SDL_SysWMmsg& message) {
+    if (message.subsystem != SDL_SYSWM_X11) {
+        return std::nullopt;
+    }
+    const XEvent& event = message.msg.x11.event;
+    if (event.type != ButtonPress && event.type != ButtonRelease) {
+        return std::nullopt;
+    }
+    return POINT{event.xbutton.x_root, event.xbutton.y_root};
+}
+
+std::optional<unsigned long> PointerTakenFrom(const SDL_SysWMmsg& message) {
+    if (message.subsystem != SDL_SYSWM_X11) {
+        return std::nullopt;
+    }
+    const XEvent& event = message.msg.x11.event;
+    if (event.type != LeaveNotify || event.xcrossing.mode != NotifyGrab) {
+        return std::nullopt;
+    }
+    return event.xcrossing.window;
 }
 
 std::optional<PointerEvent> PointerEventOf(const SDL_SysWMmsg& message) {

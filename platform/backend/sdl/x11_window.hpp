@@ -30,6 +30,18 @@ std::optional<X11Exposure> ExposureOf(const SDL_SysWMmsg& message);
 // event that SDL passed on as a window-manager message; none for other events.
 std::optional<PointerEvent> PointerEventOf(const SDL_SysWMmsg& message);
 
+// The screen point of a mouse button press or release, read from an X event that SDL passed on;
+// none for other events.
+std::optional<POINT> ButtonPointOf(const SDL_SysWMmsg& message);
+
+// Whether the X event says that another client took the pointer from the window (a crossing event
+// of a grab: the window manager's move, its menus, a screen lock); the window is named.
+std::optional<unsigned long> PointerTakenFrom(const SDL_SysWMmsg& message);
+
+// Installs an Xlib error handler that lets the program live through the errors that
+// IsHarmlessX11Error names and leaves every other one to the handler installed before it.
+void IgnoreHarmlessX11Errors();
+
 // Gives the window the shape of the rectangles (window coordinates) through the X SHAPE
 // extension; nothing where SDL does not run on X11 or the server cannot shape windows. (SDL's
 // own shaped windows land in the wrong place when a window manager drags them.)
