@@ -16,3 +16,9 @@ if(TARGET vespane-rgb-sim)
     VR_SIMULATOR="$<TARGET_FILE:vespane-rgb-sim>")
   add_dependencies(sdl_idle_bench vespane-rgb-sim)
 endif()
+
+# Presents at the desktop's scale: the scaled copy alone (no display), and whole presents on X.
+vr_add_bench(present_scale_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/present_scale_bench.cpp
+  LIBS vr_backend_sdl_support benchmark::benchmark_main)
+vr_add_bench(sdl_present_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/sdl_present_bench.cpp
+  LIBS vr_backend_sdl vr_wnd vr_gdi)
