@@ -133,12 +133,8 @@ BOOL CWnd::PreTranslateMessage(MSG* msg) {
 }
 
 void CWnd::FilterToolTipMessage(const MSG* msg) {
-    HWND child = nullptr;
-    if (msg->hwnd != m_hWnd && ::IsWindow(msg->hwnd)) {
-        for (HWND h = msg->hwnd; h != nullptr && h->isChild(); h = h->parent) {
-            if (h->parent == m_hWnd) child = msg->hwnd;
-        }
-    }
+    // A descendant of this window, the window itself excepted.
+    HWND child = msg->hwnd != m_hWnd && wnd::IsInside(msg->hwnd, m_hWnd) ? msg->hwnd : nullptr;
     if (child != toolTipChild_) {
         toolTipChild_ = child;
         std::wstring text;

@@ -152,6 +152,17 @@ bool MoveModeTakes(MSG& msg) {
 
 }  // namespace
 
+LRESULT HitTestPassingTransparent(HWND& target, POINT screen) {
+    const LPARAM at = MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y));
+    LRESULT hit = Send(target, WM_NCHITTEST, 0, at);
+    // A window that answers HTTRANSPARENT hands the point to the window beneath.
+    while (hit == HTTRANSPARENT && Find(target) != nullptr && target->isChild()) {
+        target = target->parent;
+        hit = Send(target, WM_NCHITTEST, 0, at);
+    }
+    return hit;
+}
+
 HWND MouseTargetAt(POINT screen) {
     HWND top = TopLevelAt(screen);
     if (top == nullptr) return nullptr;
@@ -216,13 +227,7 @@ bool ResolveRawInput(MSG& msg) {
         target = MouseTargetAt(msg.pt);
         // While a modal window runs, its owner (and any other disabled window) takes no input.
         if (target == nullptr || !TopLevelOf(target)->enabled) return false;
-        const LPARAM at = MAKELPARAM(static_cast<WORD>(msg.pt.x), static_cast<WORD>(msg.pt.y));
-        hit = Send(target, WM_NCHITTEST, 0, at);
-        // A window that answers HTTRANSPARENT hands the point to the window beneath.
-        while (hit == HTTRANSPARENT && Find(target) != nullptr && target->isChild()) {
-            target = target->parent;
-            hit = Send(target, WM_NCHITTEST, 0, at);
-        }
+        hit = HitTestPassingTransparent(target, msg.pt);
         if (Find(target) == nullptr || hit == HTTRANSPARENT || hit == HTNOWHERE) return false;
         Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
              MAKELPARAM(static_cast<WORD>(hit), static_cast<WORD>(msg.message)));
@@ -330,13 +335,7 @@ LRESULT HitTestTopLevel(HWND topLevel, POINT screen) {
     if (!WindowShape(topLevel).contains(x, y)) return HTNOWHERE;
     HWND target = MouseTargetAt(screen);
     if (target == nullptr || TopLevelOf(target) != topLevel) return HTNOWHERE;
-    const LPARAM at = MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y));
-    LRESULT hit = Send(target, WM_NCHITTEST, 0, at);
-    while (hit == HTTRANSPARENT && Find(target) != nullptr && target->isChild()) {
-        target = target->parent;
-        hit = Send(target, WM_NCHITTEST, 0, at);
-    }
-    return hit;
+    return HitTestPassingTransparent(target, screen);
 }
 
 bool AcceptsMouseInput(HWND topLevel) {

@@ -34,16 +34,12 @@ WindowObject* Find(HWND hwnd) {
 }
 
 HWND TopLevelOf(HWND hwnd) {
-    WindowObject* w = Find(hwnd);
-    while (w != nullptr && w->isChild() && w->parent != nullptr) w = w->parent;
-    return w;
+    return FirstUpToTop(hwnd, [](const WindowObject& w) { return !w.isChild() || !w.parent; });
 }
 
 bool IsInside(HWND window, HWND ancestor) {
-    for (HWND h = Find(window); h != nullptr; h = h->isChild() ? h->parent : nullptr) {
-        if (h == ancestor) return true;
-    }
-    return false;
+    return FirstUpToTop(window, [ancestor](const WindowObject& w) { return &w == ancestor; }) !=
+           nullptr;
 }
 
 Insets NonClientInsets(const WindowObject& w) {
@@ -172,10 +168,8 @@ bool IsTopLevel(HWND hwnd) {
 }
 
 bool IsShownOnScreen(HWND hwnd) {
-    for (const WindowObject* w = Find(hwnd); w != nullptr; w = w->isChild() ? w->parent : nullptr) {
-        if (!IsShown(*w)) return false;
-    }
-    return Find(hwnd) != nullptr;
+    return Find(hwnd) != nullptr &&
+           FirstUpToTop(hwnd, [](const WindowObject& w) { return !IsShown(w); }) == nullptr;
 }
 
 RECT WindowScreenRect(HWND hwnd) {
@@ -490,10 +484,8 @@ BOOL ShowWindow(HWND hwnd, int command) {
 }
 
 BOOL IsWindowVisible(HWND hwnd) {
-    for (const WindowObject* w = Find(hwnd); w != nullptr; w = w->isChild() ? w->parent : nullptr) {
-        if (!w->visible) return FALSE;
-    }
-    return Find(hwnd) != nullptr ? TRUE : FALSE;
+    const bool hidden = FirstUpToTop(hwnd, [](const WindowObject& w) { return !w.visible; });
+    return Find(hwnd) != nullptr && !hidden ? TRUE : FALSE;
 }
 
 BOOL IsIconic(HWND hwnd) {

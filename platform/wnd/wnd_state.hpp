@@ -72,6 +72,15 @@ State& S();  // the current context's
 platform::Backend& B();
 
 WindowObject* Find(HWND hwnd);  // null unless live
+// The first of the window and its ancestors, up to its top-level window, for which test(window)
+// holds; null when none does or the window is gone.
+template <typename Test>
+WindowObject* FirstUpToTop(HWND hwnd, Test test) {
+    for (WindowObject* w = Find(hwnd); w != nullptr; w = w->isChild() ? w->parent : nullptr) {
+        if (test(*w)) return w;
+    }
+    return nullptr;
+}
 HWND TopLevelOf(HWND hwnd);
 bool IsInside(HWND window, HWND ancestor);  // window is ancestor or one of its descendants
 const WindowClass* FindClass(const std::wstring& name);
@@ -136,5 +145,8 @@ void ShowSystemMenu(HWND topLevel, POINT screen);
 
 // Non-client area.
 LRESULT DefaultHitTest(HWND hwnd, POINT screen);
+// WM_NCHITTEST at a screen point, asked of `target` and handed on to its parent for as long as a
+// child answers HTTRANSPARENT; `target` ends as the window whose answer is returned.
+LRESULT HitTestPassingTransparent(HWND& target, POINT screen);
 
 }  // namespace wnd
