@@ -175,6 +175,13 @@ white_pixels() {
         +opaque white -fill white -opaque white -format '%[fx:round(mean*w*h)]' info:
 }
 
+# Prints how many pixels of the rectangle (screen coordinates x y w h) of picture $1 are dark
+# (text ink).
+dark_pixels() {
+    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -colorspace Gray -threshold 35% -negate \
+        -format '%[fx:round(mean*w*h)]' info:
+}
+
 # Prints how many pixels of the rectangle (x y w h) differ between pictures $1 and $2.
 differing_pixels() {
     local geometry="${5}x${6}+${3}+${4}"

@@ -125,8 +125,21 @@ scenario_led_popup() {
     read -r px py width height <<<"$(geometry_of "$popup")"
     [[ $width -eq 340 && $height -eq 195 ]] || fail "the popup is ${width}x${height}, not 340x195"
     click_at 170 114 "$px" "$py"  # the slider
+    screenshot popup_at_start
     xdotool key --clearmodifiers End
-    screenshot popup_at_end
+    # The number (in its box at 237, 64 to 262, 84) turns from 30 into 64: dark ink on the light
+    # box, drawn anew.
+    local nx=$((px + 237)) ny=$((py + 64))
+    number_changed() {
+        screenshot popup_at_end
+        [[ $(differing_pixels "$OUT/popup_at_start.png" "$OUT/popup_at_end.png" $nx $ny 25 20) -gt 15 ]]
+    }
+    wait_until 10 number_changed || fail "the popup's number did not change with End"
+    local start_ink end_ink
+    start_ink=$(dark_pixels "$OUT/popup_at_start.png" $nx $ny 25 20)
+    end_ink=$(dark_pixels "$OUT/popup_at_end.png" $nx $ny 25 20)
+    echo "dark number pixels: 30 -> $start_ink, 64 -> $end_ink"
+    [[ $start_ink -ge 15 && $end_ink -ge 15 ]] || fail "the popup shows no number in its box"
     click_at 235 162 "$px" "$py"  # the confirm button
     wait_lines 5
     expect_line 5 write 00800d0240
