@@ -169,6 +169,9 @@ void SdlBackend::Present(HWND hwnd, const std::vector<RECT>& damage) {
 }
 
 void SdlBackend::WaitForInput(std::optional<DWORD> timeoutMs) {
+    // SDL sets Xlib's error handler for some of its own work on windows: ours is the one in place
+    // while the events are read.
+    IgnoreHarmlessX11Errors();
     // The wait may end a little before the limit (its clock rounds otherwise than Now()); returning
     // then would cost the message loop a second wake-up for a timer not quite due. Wait on until
     // Now() has reached it.
