@@ -246,7 +246,7 @@ double Median(std::vector<double> values) {
 
 #ifdef VR_SIMULATOR
 BENCHMARK_CAPTURE(StartUpAgainstBareSdl, program_vs_bare_sdl_window, std::string(VR_SIMULATOR))
-    ->Arg(15)
+    ->Arg(31)
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
