@@ -46,9 +46,15 @@ bool WriteDesktopIcons(const std::filesystem::path& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    static constexpr const char* usage = "usage: vr-artgen <res-dir> [--preview <file.png>]\n";
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
     const bool withPreview = argc == 4 && std::string_view(argv[2]) == "--preview";
-    if (argc != 2 && !withPreview) {
-        std::fprintf(stderr, "usage: vr-artgen <res-dir> [--preview <file.png>]\n");
+    // An option where the folder belongs is a mistake, never a folder to fill with artwork.
+    if ((argc != 2 && !withPreview) || std::string_view(argv[1]).starts_with('-')) {
+        std::fputs(usage, stderr);
         return 2;
     }
     const platform::Context context;  // the drawing layer renders the artwork's texts
