@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 shift || true
 folders=("$@")
-[[ ${#folders[@]} -gt 0 ]] || folders=(app controls device mainwnd numdlg platform tools packaging)
+[[ ${#folders[@]} -gt 0 ]] || folders=(app cli controls device mainwnd numdlg platform tools packaging)
 [[ -f "$build/compile_commands.json" ]] ||
     { echo "no $build/compile_commands.json: configure with cmake -S . -B $build first" >&2; exit 2; }
 jobs=$(nproc 2>/dev/null || echo 2)
