@@ -33,6 +33,19 @@ fail() {
     exit 1
 }
 
+# Skips (status 77) unless DISPLAY is set and every tool named is installed; fails without the
+# simulator; then makes OUT empty.
+prepare_run() {  # prepare_run TOOL...
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed" >&2; exit $SKIP; }
+    done
+    [[ -n "${DISPLAY:-}" ]] || { echo "SKIPPED: no X display" >&2; exit $SKIP; }
+    [[ -x "$SIM" ]] || fail "no simulator at $SIM"
+    rm -rf "$OUT"
+    mkdir -p "$OUT"
+}
+
 stop_sim() {
     if [[ -n "$sim_pid" ]] && kill -0 "$sim_pid" 2>/dev/null; then
         kill "$sim_pid" 2>/dev/null

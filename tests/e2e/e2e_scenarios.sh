@@ -18,13 +18,7 @@ scenario=$3
 # shellcheck source=tests/e2e/e2e_lib.sh
 source "$(dirname "$0")/e2e_lib.sh"
 
-for tool in xdotool import convert compare; do
-    command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed" >&2; exit $SKIP; }
-done
-[[ -n "${DISPLAY:-}" ]] || { echo "SKIPPED: no X display" >&2; exit $SKIP; }
-[[ -x "$SIM" ]] || fail "no simulator at $SIM"
-rm -rf "$OUT"
-mkdir -p "$OUT"
+prepare_run xdotool import convert compare
 
 # Centres of the controls, in window coordinates.
 effect_at() {  # effect number 1 to 24 -> "x y"

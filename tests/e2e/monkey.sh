@@ -24,13 +24,7 @@ readonly ART="$here/../../res/bitmaps"
 # shellcheck source=tests/e2e/e2e_lib.sh
 source "$here/e2e_lib.sh"
 
-for tool in xdotool import convert; do
-    command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed" >&2; exit $SKIP; }
-done
-[[ -n "${DISPLAY:-}" ]] || { echo "SKIPPED: no X display" >&2; exit $SKIP; }
-[[ -x "$SIM" ]] || fail "no simulator at $SIM"
-rm -rf "$OUT"
-mkdir -p "$OUT"
+prepare_run xdotool import convert
 
 seed=${MONKEY_SEED:-$(($(date +%s%N) / 1000 % 32768))}
 events=${MONKEY_EVENTS:-200}
