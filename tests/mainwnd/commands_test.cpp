@@ -47,21 +47,15 @@ void ExpectEffectLooks(CVespaneRezuVovAdodizozaviDlg& dlg, int effect) {
 }
 
 TEST(MainWindowApply, ArgbRightAfterStartSendsEffectEightWithTheSliderColour) {
-    MainWindowHarness run({.red = 12, .green = 34, .blue = 56});
-    run.Step([&] {
-        run.Click(run.dlg().applyButton);
-        const auto reports = run.ReceivedAfterStartup();
-        ASSERT_EQ(reports.size(), 1u);
-        EXPECT_EQ(reports[0], ArgbReport(2, 3, 12, 34, 56));
-        EXPECT_TRUE(run.backend().MessageBoxTexts().empty());
-    });
-    run.Run();
+    RunMainWindow({.red = 12, .green = 34, .blue = 56},
+                  [&](MainWindowHarness& run, MainDialog& /*dlg*/) {
+                      run.ExpectApplyWrites({ArgbReport(2, 3, 12, 34, 56)});
+                      EXPECT_TRUE(run.backend().MessageBoxTexts().empty());
+                  });
 }
 
 TEST(MainWindowApply, VrgbRightAfterStartAsksForAnEffectAndWritesNothing) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         run.Click(dlg.vrgbButton);
         EXPECT_EQ(dlg.state.channel, 2);
         run.Click(dlg.applyButton);
@@ -77,54 +71,36 @@ TEST(MainWindowApply, VrgbRightAfterStartAsksForAnEffectAndWritesNothing) {
         EXPECT_EQ(run.backend().MessageBoxTexts()[1], L"应用之前，请选择灯效！");
         // With an effect the VRGB channel has, the report goes out.
         run.Click(dlg.effectButtons[4]);
-        run.Click(dlg.applyButton);
-        const auto reports = run.ReceivedAfterStartup();
-        ASSERT_EQ(reports.size(), 1u);
-        EXPECT_EQ(reports[0], VrgbReport(6, 5, 61, 69, 255));
+        run.ExpectApplyWrites({VrgbReport(6, 5, 61, 69, 255)});
     });
-    run.Run();
 }
 
 TEST(MainWindowApply, SynchronizedBreatheWithPresetFiveWritesBothChannels) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         run.Click(dlg.syncButton);
         run.Click(dlg.effectButtons[2]);
         run.Click(dlg.presetButtons[5]);
         EXPECT_EQ(dlg.state.colorPreset, 5);
-        run.Click(dlg.applyButton);
-        const auto reports = run.ReceivedAfterStartup();
-        ASSERT_EQ(reports.size(), 2u);
-        EXPECT_EQ(reports[0], MakeReport({0x00, 0x80, 0x0B, 0x02, 0x0F, 0x08, 0x00, 0x01, 0x03,
-                                          0x00, 0xFF, 0x00}));
-        EXPECT_EQ(reports[1],
-                  MakeReport({0x00, 0x80, 0x04, 0x02, 0x03, 0x00, 0x01, 0x03, 0x00, 0xFF, 0x00}));
+        run.ExpectApplyWrites(
+            {MakeReport({0x00, 0x80, 0x0B, 0x02, 0x0F, 0x08, 0x00, 0x01, 0x03, 0x00, 0xFF, 0x00}),
+             MakeReport({0x00, 0x80, 0x04, 0x02, 0x03, 0x00, 0x01, 0x03, 0x00, 0xFF, 0x00})});
         EXPECT_TRUE(run.backend().MessageBoxTexts().empty());
     });
-    run.Run();
 }
 
 TEST(MainWindowApply, SynchronizedWithAnArgbOnlyEffectWritesArgbThenAsks) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         run.Click(dlg.syncButton);
-        run.Click(dlg.applyButton);
-        const auto reports = run.ReceivedAfterStartup();
-        ASSERT_EQ(reports.size(), 1u) << "the VRGB report of effect 8 is not written";
-        EXPECT_EQ(reports[0], ArgbReport(2, 3, 61, 69, 255));
+        // Effect 8 is ARGB only: no VRGB report is written.
+        run.ExpectApplyWrites({ArgbReport(2, 3, 61, 69, 255)});
         ASSERT_EQ(run.backend().MessageBoxTexts().size(), 1u);
         EXPECT_EQ(run.backend().MessageBoxTexts()[0],
                   L"Please select lamp effect before application!");
     });
-    run.Run();
 }
 
 TEST(MainWindowApply, ChoosingThingsSendsNothingUntilApply) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         run.Click(dlg.effectButtons[20]);
         run.Click(dlg.presetButtons[1]);
         run.Click(dlg.vrgbButton);
@@ -133,18 +109,12 @@ TEST(MainWindowApply, ChoosingThingsSendsNothingUntilApply) {
         run.Click(dlg.syncButton);
         run.Click(dlg.syncButton);
         EXPECT_TRUE(run.ReceivedAfterStartup().empty());
-        run.Click(dlg.applyButton);
-        const auto reports = run.ReceivedAfterStartup();
-        ASSERT_EQ(reports.size(), 1u);
-        EXPECT_EQ(reports[0], ArgbReport(17, 6, 255, 49, 0));
+        run.ExpectApplyWrites({ArgbReport(17, 6, 255, 49, 0)});
     });
-    run.Run();
 }
 
 TEST(MainWindowSync, OnHidesNineteenButtonsAndOffShowsThemAllAlsoAfterVrgb) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         run.Click(dlg.vrgbButton);
         EXPECT_EQ(VisibleArgbOnlyEffects(dlg), 0);
         run.Click(dlg.syncButton);
@@ -177,13 +147,10 @@ TEST(MainWindowSync, OnHidesNineteenButtonsAndOffShowsThemAllAlsoAfterVrgb) {
             EXPECT_TRUE(::IsWindowVisible(child)) << ::GetDlgCtrlID(child);
         }
     });
-    run.Run();
 }
 
 TEST(MainWindowChannels, VrgbHidesEffectsEightToTwentyFourAndKeepsTheChosenEffect) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         run.Click(dlg.effectButtons[14]);
         run.Click(dlg.vrgbButton);
         EXPECT_EQ(dlg.state.channel, 2);
@@ -206,13 +173,10 @@ TEST(MainWindowChannels, VrgbHidesEffectsEightToTwentyFourAndKeepsTheChosenEffec
         run.backend().Click(hiddenButton);
         EXPECT_EQ(dlg.state.effect, 15);
     });
-    run.Run();
 }
 
 TEST(MainWindowChoices, EffectChoiceRedrawsTheWholeGroup) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         run.Click(dlg.effectButtons[0]);
         EXPECT_EQ(dlg.state.effect, 1);
         ExpectEffectLooks(dlg, 1);
@@ -221,15 +185,12 @@ TEST(MainWindowChoices, EffectChoiceRedrawsTheWholeGroup) {
         ExpectEffectLooks(dlg, 24);
         EXPECT_EQ(dlg.state.channel, 1);
     });
-    run.Run();
 }
 
 TEST(MainWindowChoices, PresetNumbersAreNotInScreenOrder) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
     const std::int32_t numbers[] = {4, 3, 2, 7, 1, 5, 6, 8};
     const UINT unselected[] = {208, 214, 218, 216, 220, 212, 210, 222};
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         for (std::size_t chosen : {4u, 0u, 7u, 2u}) {
             run.Click(dlg.presetButtons[chosen]);
             EXPECT_EQ(dlg.state.colorPreset, numbers[chosen]);
@@ -242,7 +203,6 @@ TEST(MainWindowChoices, PresetNumbersAreNotInScreenOrder) {
         // Sliders do not move with a preset.
         EXPECT_EQ(dlg.redSlider.position, 61);
     });
-    run.Run();
 }
 
 // The first point inside `control` (screen coordinates) where the window shows `pixel`.
@@ -262,9 +222,7 @@ std::optional<POINT> FindPixel(MainWindowHarness& run, const CWnd& control, std:
 }
 
 TEST(MainWindowWheel, PureRedMovesTheSlidersAndRepaintsTextsAndPreview) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         run.MoveAway();
         run.Click(dlg.presetButtons[6]);
         run.MoveAway();
@@ -274,24 +232,16 @@ TEST(MainWindowWheel, PureRedMovesTheSlidersAndRepaintsTextsAndPreview) {
         run.MoveAway();
         EXPECT_EQ(dlg.colorWheel.pickedColor, RGB(255, 0, 0));
         EXPECT_EQ(dlg.state.colorPreset, 0);
-        EXPECT_EQ(dlg.redSlider.position, 255);
-        EXPECT_EQ(dlg.greenSlider.position, 0);
-        EXPECT_EQ(dlg.blueSlider.position, 0);
+        ExpectSliderColour(dlg, 255, 0, 0);
         EXPECT_EQ(run.Pixel(615, 300), 0xFF0000u);
         // The swatch chosen before still looks selected.
         EXPECT_EQ(dlg.presetButtons[6].normalBmp, 211u);
-        run.Click(dlg.applyButton);
-        const auto reports = run.ReceivedAfterStartup();
-        ASSERT_EQ(reports.size(), 1u);
-        EXPECT_EQ(reports[0], ArgbReport(2, 3, 255, 0, 0));
+        run.ExpectApplyWrites({ArgbReport(2, 3, 255, 0, 0)});
     });
-    run.Run();
 }
 
 TEST(MainWindowWheel, TheIgnoredColourOnlyResetsThePreset) {
-    MainWindowHarness run({.red = 1, .green = 2, .blue = 3});
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow({.red = 1, .green = 2, .blue = 3}, [&](MainWindowHarness& run, MainDialog& dlg) {
         run.MoveAway();
         run.Click(dlg.presetButtons[2]);
         run.MoveAway();
@@ -306,17 +256,12 @@ TEST(MainWindowWheel, TheIgnoredColourOnlyResetsThePreset) {
         run.backend().Release(at);
         EXPECT_EQ(dlg.colorWheel.pickedColor, RGB(13, 29, 37));
         EXPECT_EQ(dlg.state.colorPreset, 0);
-        EXPECT_EQ(dlg.redSlider.position, 1);
-        EXPECT_EQ(dlg.greenSlider.position, 2);
-        EXPECT_EQ(dlg.blueSlider.position, 3);
+        ExpectSliderColour(dlg, 1, 2, 3);
     });
-    run.Run();
 }
 
 TEST(MainWindowLanguage, SwitchingTwiceReturnsEverythingToEnglish) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         run.Click(dlg.languageButton);
         EXPECT_EQ(dlg.state.language, UiLanguage::Chinese);
         EXPECT_EQ(dlg.languageLabel.GetWindowTextString(), L"中文");
@@ -331,7 +276,6 @@ TEST(MainWindowLanguage, SwitchingTwiceReturnsEverythingToEnglish) {
         EXPECT_EQ(dlg.toolTip.GetToolCount(), 31);
         EXPECT_EQ(dlg.argbButton.normalBmp, 201u) << "no bitmap changes with the language";
     });
-    run.Run();
 }
 
 TEST(MainWindowKeys, EscapeAndHelpDoNothing) {

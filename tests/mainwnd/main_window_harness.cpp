@@ -64,6 +64,14 @@ std::vector<Report> MainWindowHarness::ReceivedAfterStartup() {
     return {all.begin() + kStartupQueries, all.end()};
 }
 
+void MainWindowHarness::ExpectApplyWrites(const std::vector<Report>& written) {
+    const std::size_t before = received().size();
+    Click(dlg_->applyButton);
+    const std::vector<Report> after(received().begin() + static_cast<std::ptrdiff_t>(before),
+                                    received().end());
+    EXPECT_EQ(after, written);
+}
+
 void MainWindowHarness::Step(std::function<void()> step) {
     backend_.AddStep(std::move(step));
 }
@@ -130,6 +138,16 @@ bool MainWindowHarness::TipShown() const {
     return ::IsWindowVisible(dlg_->toolTip.m_hWnd) != FALSE;
 }
 
+void RunMainWindow(const ControllerSetup& setup, const MainWindowStep& step) {
+    MainWindowHarness run(setup);
+    run.Step([&] { step(run, run.dlg()); });
+    run.Run();
+}
+
+void RunMainWindow(const MainWindowStep& step) {
+    RunMainWindow(ControllerSetup{}, step);
+}
+
 Surface ResourcePixels(UINT resourceId) {
     CBitmap bitmap;
     BITMAP info{};
@@ -149,4 +167,10 @@ Surface ResourcePixels(UINT resourceId) {
         }
     }
     return picture;
+}
+
+void ExpectSliderColour(const CVespaneRezuVovAdodizozaviDlg& dlg, int red, int green, int blue) {
+    EXPECT_EQ(dlg.redSlider.position, red);
+    EXPECT_EQ(dlg.greenSlider.position, green);
+    EXPECT_EQ(dlg.blueSlider.position, blue);
 }

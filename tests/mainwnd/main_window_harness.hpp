@@ -46,6 +46,8 @@ class MainWindowHarness {
     const std::vector<Report>& received();
     // Reports received since the start-up's two queries.
     std::vector<Report> ReceivedAfterStartup();
+    // Clicks "Apply" and expects the controller to receive `written` from it, in that order.
+    void ExpectApplyWrites(const std::vector<Report>& written);
 
     // Screen point of a client point of the main window, and of a control's centre.
     POINT Screen(int clientX, int clientY) const;
@@ -71,5 +73,17 @@ class MainWindowHarness {
     std::unique_ptr<CVespaneRezuVovAdodizozaviDlg> dlg_;
 };
 
+using MainDialog = CVespaneRezuVovAdodizozaviDlg;
+using MainWindowStep = std::function<void(MainWindowHarness& run, MainDialog& dlg)>;
+
+// One run of the main window over the controller `setup` describes: its start-up, `step` inside
+// its modal loop, then a click on the close button.
+void RunMainWindow(const ControllerSetup& setup, const MainWindowStep& step);
+// The same over the emulated controller's defaults.
+void RunMainWindow(const MainWindowStep& step);
+
 // The bitmap resource's pixels (0x00RRGGBB), empty when there is none.
 Surface ResourcePixels(UINT resourceId);
+
+// The custom colour as the three sliders hold it.
+void ExpectSliderColour(const CVespaneRezuVovAdodizozaviDlg& dlg, int red, int green, int blue);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,62 +41,63 @@ void ExpectValueText(MainWindowHarness& run, const RECT& box, POINT at, COLORREF
     dc.SelectObject(old);
 }
 
+// Moves the cursor off the window and lets the window paint all it has to.
+void PaintEverything(MainWindowHarness& run) {
+    run.MoveAway();
+    run.backend().Pump();
+}
+
+// The part of the window that waits to be painted; nothing when it is all painted.
+std::optional<RECT> WaitingToPaint(const MainDialog& dlg) {
+    RECT dirty{};
+    if (!::GetUpdateRect(dlg.m_hWnd, &dirty, FALSE)) return std::nullopt;
+    return dirty;
+}
+
 TEST(MainWindowPainting, ValueTextsArePaddedToThreeCharacters) {
-    MainWindowHarness run({.red = 5, .green = 40, .blue = 255});
-    run.Step([&] {
-        run.MoveAway();
-        run.backend().Pump();
-        ExpectValueText(run, kRedValueBox, {753, 360}, RGB(255, 0, 0), L"  5");
-        ExpectValueText(run, kBlueValueBox, {753, 438}, RGB(0, 0, 255), L"255");
-        ExpectValueText(run, {743, 398, 780, 418}, {753, 398}, RGB(0, 255, 0), L" 40");
-    });
-    run.Run();
+    RunMainWindow(
+        {.red = 5, .green = 40, .blue = 255}, [&](MainWindowHarness& run, MainDialog& /*dlg*/) {
+            run.MoveAway();
+            run.backend().Pump();
+            ExpectValueText(run, kRedValueBox, {753, 360}, RGB(255, 0, 0), L"  5");
+            ExpectValueText(run, kBlueValueBox, {753, 438}, RGB(0, 0, 255), L"255");
+            ExpectValueText(run, {743, 398, 780, 418}, {753, 398}, RGB(0, 255, 0), L" 40");
+        });
 }
 
 TEST(MainWindowPainting, PreviewShowsTheWheelColourForCustomAndTheScreenColourOfAPreset) {
-    MainWindowHarness run({.red = 10, .green = 200, .blue = 30});
-    auto& dlg = run.dlg();
-    run.Step([&] {
-        run.MoveAway();
-        // Preset 0: the wheel's colour, not the controller's colour in the sliders.
-        EXPECT_EQ(run.Pixel(585, 273), 0x3D45FFu);
-        EXPECT_EQ(run.Pixel(644, 329), 0x3D45FFu);
-        EXPECT_EQ(run.Pixel(615, 300), 0x3D45FFu);
-        run.Click(dlg.presetButtons[3]);
-        run.MoveAway();
-        EXPECT_EQ(dlg.state.colorPreset, 7);
-        EXPECT_EQ(run.Pixel(585, 273), 0xE795C9u);
-        EXPECT_EQ(run.Pixel(644, 329), 0xE795C9u);
-        // Just outside the swatch the skin is untouched by the fill.
-        EXPECT_NE(run.Pixel(584, 272), 0xE795C9u);
-        EXPECT_NE(run.Pixel(645, 330), 0xE795C9u);
-        // The controller receives the preset's LED colour, not the screen colour.
-        run.Click(dlg.applyButton);
-        const auto reports = run.ReceivedAfterStartup();
-        ASSERT_EQ(reports.size(), 1u);
-        EXPECT_EQ(reports[0],
-                  MakeReport({0x00, 0x80, 0x0B, 0x02, 0x0F, 0x02, 0x00, 0x03, 0x03, 254, 27, 46}));
-    });
-    run.Run();
+    RunMainWindow(
+        {.red = 10, .green = 200, .blue = 30}, [&](MainWindowHarness& run, MainDialog& dlg) {
+            run.MoveAway();
+            // Preset 0: the wheel's colour, not the controller's colour in the sliders.
+            EXPECT_EQ(run.Pixel(585, 273), 0x3D45FFu);
+            EXPECT_EQ(run.Pixel(644, 329), 0x3D45FFu);
+            EXPECT_EQ(run.Pixel(615, 300), 0x3D45FFu);
+            run.Click(dlg.presetButtons[3]);
+            run.MoveAway();
+            EXPECT_EQ(dlg.state.colorPreset, 7);
+            EXPECT_EQ(run.Pixel(585, 273), 0xE795C9u);
+            EXPECT_EQ(run.Pixel(644, 329), 0xE795C9u);
+            // Just outside the swatch the skin is untouched by the fill.
+            EXPECT_NE(run.Pixel(584, 272), 0xE795C9u);
+            EXPECT_NE(run.Pixel(645, 330), 0xE795C9u);
+            // The controller receives the preset's LED colour, not the screen colour.
+            run.ExpectApplyWrites(
+                {MakeReport({0x00, 0x80, 0x0B, 0x02, 0x0F, 0x02, 0x00, 0x03, 0x03, 254, 27, 46})});
+        });
 }
 
 TEST(MainWindowPainting, SliderNotificationRepaintsOnlyItsOwnRow) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
-        run.MoveAway();
-        run.backend().Pump();
-        RECT dirty{};
-        ASSERT_FALSE(::GetUpdateRect(dlg.m_hWnd, &dirty, FALSE));
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
+        PaintEverything(run);
+        ASSERT_EQ(WaitingToPaint(dlg), std::nullopt);
         ::SendMessageW(dlg.m_hWnd, WM_SLIDER_TRACKING, 1600, 10);
         ::SendMessageW(dlg.m_hWnd, WM_SLIDER_SETTLED, 1546, 10);
-        EXPECT_FALSE(::GetUpdateRect(dlg.m_hWnd, &dirty, FALSE)) << "a foreign ID repaints nothing";
+        EXPECT_EQ(WaitingToPaint(dlg), std::nullopt) << "a foreign ID repaints nothing";
         ::SendMessageW(dlg.m_hWnd, WM_SLIDER_SETTLED, 1540, 10);
-        ASSERT_TRUE(::GetUpdateRect(dlg.m_hWnd, &dirty, FALSE));
-        EXPECT_EQ(dirty, (RECT{743, 398, 780, 418}));
+        EXPECT_EQ(WaitingToPaint(dlg), (RECT{743, 398, 780, 418}));
         run.backend().Pump();
     });
-    run.Run();
 }
 
 // Whether every rectangle lies inside one of `areas`.
@@ -108,11 +110,8 @@ bool AllInside(const std::vector<RECT>& rects, const std::vector<RECT>& areas) {
 }
 
 TEST(MainWindowPainting, AValueTextRepaintShowsTheTextAndTheSwatchOnly) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
-        run.MoveAway();
-        run.backend().Pump();
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
+        PaintEverything(run);
         const int before = run.backend().PresentCount();
         ::SendMessageW(dlg.m_hWnd, WM_SLIDER_SETTLED, 1540, 10);
         run.backend().Pump();
@@ -121,17 +120,12 @@ TEST(MainWindowPainting, AValueTextRepaintShowsTheTextAndTheSwatchOnly) {
         EXPECT_EQ(run.backend().LastPresent(),
                   (std::vector<RECT>{RECT{743, 398, 780, 418}, kPreviewSwatch}));
     });
-    run.Run();
 }
 
 TEST(MainWindowPainting, AWheelColourRepaintsTheValueColumnAndThePreviewTheIgnoredOneNothing) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
-        run.MoveAway();
-        run.backend().Pump();
-        RECT dirty{};
-        ASSERT_FALSE(::GetUpdateRect(dlg.m_hWnd, &dirty, FALSE));
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
+        PaintEverything(run);
+        ASSERT_EQ(WaitingToPaint(dlg), std::nullopt);
         // The command the wheel posts for a press on a pixel of that colour.
         const auto wheelCommand = [&](COLORREF picked) {
             dlg.colorWheel.pickedColor = picked;
@@ -139,23 +133,19 @@ TEST(MainWindowPainting, AWheelColourRepaintsTheValueColumnAndThePreviewTheIgnor
                            reinterpret_cast<LPARAM>(dlg.colorWheel.m_hWnd));
         };
         wheelCommand(RGB(13, 29, 37));
-        EXPECT_FALSE(::GetUpdateRect(dlg.m_hWnd, &dirty, FALSE))
+        EXPECT_EQ(WaitingToPaint(dlg), std::nullopt)
             << "the ignored colour redraws nothing of the window";
         EXPECT_EQ(dlg.redSlider.position, 61);
         // A colour one step off the ignored one is taken.
         wheelCommand(RGB(13, 29, 38));
-        ASSERT_TRUE(::GetUpdateRect(dlg.m_hWnd, &dirty, FALSE));
         // The bounds of the column and the preview: without either, they shrink to the other.
-        EXPECT_EQ(dirty, (RECT{585, 273, 780, 456}));
+        EXPECT_EQ(WaitingToPaint(dlg), (RECT{585, 273, 780, 456}));
         EXPECT_EQ(dlg.blueSlider.position, 38);
     });
-    run.Run();
 }
 
 TEST(MainWindowPainting, ASliderStepShowsTheSliderItsValueAndTheSwatchOnly) {
-    MainWindowHarness run({.red = 61});
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow({.red = 61}, [&](MainWindowHarness& run, MainDialog& dlg) {
         RECT slider{};
         dlg.redSlider.GetWindowRect(&slider);
         RECT window{};
@@ -177,13 +167,10 @@ TEST(MainWindowPainting, ASliderStepShowsTheSliderItsValueAndTheSwatchOnly) {
         run.backend().Release(POINT{press.x + 12, press.y});
         run.MoveAway();
     });
-    run.Run();
 }
 
 TEST(MainWindowPainting, DraggingASliderUpdatesItsValueTextOnly) {
-    MainWindowHarness run({.red = 61});
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow({.red = 61}, [&](MainWindowHarness& run, MainDialog& dlg) {
         // Press at x = 100 of the red slider: the thumb jumps to position 195.
         RECT slider{};
         dlg.redSlider.GetWindowRect(&slider);
@@ -195,13 +182,10 @@ TEST(MainWindowPainting, DraggingASliderUpdatesItsValueTextOnly) {
         ExpectValueText(run, kRedValueBox, {753, 360}, RGB(255, 0, 0), L"195");
         EXPECT_EQ(run.Pixel(615, 300), 0x3D45FFu) << "the preview keeps the wheel's colour";
     });
-    run.Run();
 }
 
 TEST(MainWindowFrame, DragsByItsSurfaceButNotByItsButtons) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         RECT before{};
         dlg.GetWindowRect(&before);
         // The white preview square is part of the surface.
@@ -219,13 +203,10 @@ TEST(MainWindowFrame, DragsByItsSurfaceButNotByItsButtons) {
         EXPECT_EQ(unmoved, after);
         EXPECT_EQ(dlg.state.effect, 1) << "the drag over a button is that button's click";
     });
-    run.Run();
 }
 
 TEST(MainWindowFrame, MinimiseButtonIconisesTheWindow) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         run.Click(dlg.minimizeButton);
         EXPECT_TRUE(dlg.IsIconic());
         EXPECT_EQ(::SendMessageW(dlg.m_hWnd, WM_QUERYDRAGICON, 0, 0),
@@ -235,7 +216,6 @@ TEST(MainWindowFrame, MinimiseButtonIconisesTheWindow) {
         EXPECT_FALSE(dlg.IsIconic());
         EXPECT_EQ(run.Pixel(615, 300), 0x3D45FFu);
     });
-    run.Run();
 }
 
 }  // namespace

@@ -18,26 +18,23 @@ std::wstring TextOf(const CWnd& wnd) {
 }
 
 TEST(MainWindowStartup, WithControllerTakesItsColourAndCountWithoutMessage) {
-    MainWindowHarness run({.present = true, .red = 10, .green = 200, .blue = 30, .ledCount = 42});
-    auto& dlg = run.dlg();
-    run.Step([&] {
-        EXPECT_TRUE(run.backend().MessageBoxTexts().empty());
-        EXPECT_EQ(dlg.redSlider.position, 10);
-        EXPECT_EQ(dlg.greenSlider.position, 200);
-        EXPECT_EQ(dlg.blueSlider.position, 30);
-        EXPECT_EQ(dlg.state.ledCount, 42);
-        EXPECT_EQ(TextOf(dlg.ledCountLabel), L"42");
-        EXPECT_EQ(dlg.state.effect, 8);
-        EXPECT_EQ(dlg.state.channel, 1);
-        EXPECT_EQ(dlg.state.colorPreset, 0);
-        EXPECT_EQ(dlg.state.language, UiLanguage::English);
-        EXPECT_FALSE(syncAll);
-        // The two queries, in order: the ARGB state, then the LED count sent as it was (0).
-        ASSERT_EQ(run.received().size(), 2u);
-        EXPECT_EQ(run.received()[0], MakeReport({0x00, 0x80, 0x0B, 0x01, 0x0F, 0, 0, 0, 0x03}));
-        EXPECT_EQ(run.received()[1], MakeReport({0x00, 0x80, 0x0D, 0x01, 0x00}));
-    });
-    run.Run();
+    RunMainWindow(
+        {.present = true, .red = 10, .green = 200, .blue = 30, .ledCount = 42},
+        [&](MainWindowHarness& run, MainDialog& dlg) {
+            EXPECT_TRUE(run.backend().MessageBoxTexts().empty());
+            ExpectSliderColour(dlg, 10, 200, 30);
+            EXPECT_EQ(dlg.state.ledCount, 42);
+            EXPECT_EQ(TextOf(dlg.ledCountLabel), L"42");
+            EXPECT_EQ(dlg.state.effect, 8);
+            EXPECT_EQ(dlg.state.channel, 1);
+            EXPECT_EQ(dlg.state.colorPreset, 0);
+            EXPECT_EQ(dlg.state.language, UiLanguage::English);
+            EXPECT_FALSE(syncAll);
+            // The two queries, in order: the ARGB state, then the LED count sent as it was (0).
+            ASSERT_EQ(run.received().size(), 2u);
+            EXPECT_EQ(run.received()[0], MakeReport({0x00, 0x80, 0x0B, 0x01, 0x0F, 0, 0, 0, 0x03}));
+            EXPECT_EQ(run.received()[1], MakeReport({0x00, 0x80, 0x0D, 0x01, 0x00}));
+        });
 }
 
 TEST(MainWindowStartup, WithoutControllerShowsOneMessageAndZeros) {
@@ -47,9 +44,7 @@ TEST(MainWindowStartup, WithoutControllerShowsOneMessageAndZeros) {
         ASSERT_EQ(run.backend().MessageBoxTexts().size(), 1u);
         EXPECT_EQ(run.backend().MessageBoxTexts()[0], L"Hardware detection failed.");
         EXPECT_EQ(run.backend().MessageBoxCaptions()[0], AppExecutableName());
-        EXPECT_EQ(dlg.redSlider.position, 0);
-        EXPECT_EQ(dlg.greenSlider.position, 0);
-        EXPECT_EQ(dlg.blueSlider.position, 0);
+        ExpectSliderColour(dlg, 0, 0, 0);
         EXPECT_EQ(TextOf(dlg.ledCountLabel), L"0");
         EXPECT_EQ(dlg.state.effect, 8);
         EXPECT_EQ(dlg.state.channel, 1);
@@ -174,9 +169,7 @@ const ExpectedControl kExpectedControls[] = {
 };
 
 TEST(MainWindowStartup, HasExactlyTheFortySevenTableControls) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& /*run*/, MainDialog& dlg) {
         const HWND main = dlg.m_hWnd;
         ASSERT_EQ(main->children.size(), std::size(kExpectedControls));
         for (std::size_t i = 0; i < std::size(kExpectedControls); ++i) {
@@ -206,13 +199,10 @@ TEST(MainWindowStartup, HasExactlyTheFortySevenTableControls) {
         EXPECT_EQ(::GetPropW(main, L"MPBmpProp"), dlg.skinBitmap.GetSafeHandle());
         EXPECT_NE(dlg.skinBitmap.GetSafeHandle(), nullptr);
     });
-    run.Run();
 }
 
 TEST(MainWindowStartup, SystemMenuGainsOneSeparatorAndTheAboutItem) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& /*run*/, MainDialog& dlg) {
         // A window that never added anything shows what the system menu holds by itself.
         CWnd plain;
         plain.CreateEx(0, L"static", L"", WS_POPUP | WS_SYSMENU, RECT{0, 0, 10, 10}, nullptr, 0);
@@ -236,14 +226,11 @@ TEST(MainWindowStartup, SystemMenuGainsOneSeparatorAndTheAboutItem) {
         }
         EXPECT_EQ(separators, freshSeparators + 1);
     });
-    run.Run();
 }
 
 // The selection as the user sees it at start: ARGB chosen, effect 8, no swatch, sync off.
 TEST(MainWindowStartup, FirstLookShowsTheStartSelection) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         run.MoveAway();
         for (std::size_t k = 0; k < 24; ++k) {
             SCOPED_TRACE(k);
@@ -277,7 +264,6 @@ TEST(MainWindowStartup, FirstLookShowsTheStartSelection) {
         }
         EXPECT_GT(compared, 59 * 59 / 2);
     });
-    run.Run();
 }
 
 }  // namespace

@@ -44,9 +44,7 @@ void HoverAndWait(MainWindowHarness& run, const CWnd& control, DWORD ms) {
 }
 
 TEST(MainWindowTooltips, EffectFourteenShowsItsNameInBothLanguages) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         HoverAndWait(run, dlg.effectButtons[13], 190);
         EXPECT_FALSE(run.TipShown()) << "the tip waits for its 200 ms";
         run.backend().Advance(20);
@@ -74,13 +72,10 @@ TEST(MainWindowTooltips, EffectFourteenShowsItsNameInBothLanguages) {
         HoverAndWait(run, dlg.closeButton, 210);
         ExpectTipShows(run, L"Exit");
     });
-    run.Run();
 }
 
 TEST(MainWindowTooltips, SwitchingTheLanguageTwiceGivesEveryToolItsEnglishTextBack) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         run.Click(dlg.languageButton);
         run.Click(dlg.languageButton);
         ASSERT_EQ(dlg.state.language, UiLanguage::English);
@@ -92,13 +87,10 @@ TEST(MainWindowTooltips, SwitchingTheLanguageTwiceGivesEveryToolItsEnglishTextBa
             ExpectTipShows(run, kToolTexts[i].english);
         }
     });
-    run.Run();
 }
 
 TEST(MainWindowTooltips, NoTipOverTheWheelASwatchASliderOrALabel) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         const CWnd* silent[] = {&dlg.colorWheel,    &dlg.presetButtons[0], &dlg.presetButtons[7],
                                 &dlg.redSlider,     &dlg.blueSlider,       &dlg.ledQtyButton,
                                 &dlg.languageLabel, &dlg.ledCountLabel};
@@ -114,13 +106,10 @@ TEST(MainWindowTooltips, NoTipOverTheWheelASwatchASliderOrALabel) {
         EXPECT_FALSE(dlg.skinToolTip.IsWindowVisible());
         EXPECT_EQ(dlg.skinToolTip.GetToolCount(), 0);
     });
-    run.Run();
 }
 
 TEST(MainWindowTooltips, FrameworkTextRequestGetsAnEmptyTextThatOutlivesTheCall) {
-    MainWindowHarness run;
-    auto& dlg = run.dlg();
-    run.Step([&] {
+    RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
         TOOLTIPTEXTW info{};
         info.hdr.hwndFrom = dlg.m_hWnd;
         info.hdr.idFrom = 1528;
@@ -137,7 +126,6 @@ TEST(MainWindowTooltips, FrameworkTextRequestGetsAnEmptyTextThatOutlivesTheCall)
         ::SendMessageW(dlg.m_hWnd, WM_NOTIFY, 1515, reinterpret_cast<LPARAM>(&other));
         EXPECT_EQ(other.lpszText, nullptr);
     });
-    run.Run();
 }
 
 }  // namespace
