@@ -5,5 +5,4 @@ vr_add_bench(mainwnd_bench
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/mainwnd_startup_bench.cpp
           ${CMAKE_CURRENT_LIST_DIR}/mainwnd_apply_bench.cpp
           ${CMAKE_CURRENT_LIST_DIR}/mainwnd_input_bench.cpp
-          ${CMAKE_CURRENT_LIST_DIR}/mainwnd_bench_setup.cpp
-  LIBS vr_mainwnd vr_backend_headless vr_hid_emulated_system vr_app_fonts benchmark::benchmark_main)
+  LIBS vr_headless_main_window vr_backend_headless benchmark::benchmark_main)

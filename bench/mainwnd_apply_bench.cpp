@@ -3,15 +3,15 @@
 
 #include <chrono>
 
-#include "mainwnd_bench_setup.hpp"
 #include "platform/hid/emulated_system_bus.hpp"
+#include "tools/headless/headless_main_window.hpp"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
 void BM_MainWindowApplyClickToReport(benchmark::State& state) {
-    MainWindowBenchRun run;
+    HeadlessMainWindow run;
     auto& dlg = run.dlg();
     Clock::time_point handedOver;
     dlg.link.SetTap([&](ReportDirection direction, const DeviceReport&) {

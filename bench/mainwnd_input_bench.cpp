@@ -4,12 +4,12 @@
 // on the button.
 #include <benchmark/benchmark.h>
 
-#include "mainwnd_bench_setup.hpp"
+#include "tools/headless/headless_main_window.hpp"
 
 namespace {
 
 void BM_MainWindowSliderStep(benchmark::State& state) {
-    MainWindowBenchRun run;
+    HeadlessMainWindow run;
     auto& dlg = run.dlg();
     run.backend().AddStep([&] {
         RECT slider{};
@@ -35,7 +35,7 @@ void BM_MainWindowSliderStep(benchmark::State& state) {
 BENCHMARK(BM_MainWindowSliderStep)->Unit(benchmark::kMicrosecond);
 
 void BM_MainWindowHoverTickOnApply(benchmark::State& state) {
-    MainWindowBenchRun run;
+    HeadlessMainWindow run;
     auto& dlg = run.dlg();
     run.backend().AddStep([&] {
         run.backend().MoveMouse(run.Centre(dlg.applyButton));

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "mainwnd_bench_setup.hpp"
+#include "tools/headless/headless_main_window.hpp"
 
 namespace {
 
@@ -15,7 +15,7 @@ using Clock = std::chrono::steady_clock;
 void BM_MainWindowStartupToFirstPaintedFrame(benchmark::State& state) {
     for (auto _ : state) {
         const auto start = Clock::now();
-        MainWindowBenchRun run;
+        HeadlessMainWindow run;
         Clock::time_point painted;
         run.backend().AddStep([&] {
             painted = Clock::now();
@@ -41,7 +41,7 @@ long PeakResidentKb() {
 
 void BM_MainWindowPeakResidentMemoryAfterStartup(benchmark::State& state) {
     for (auto _ : state) {
-        MainWindowBenchRun run;
+        HeadlessMainWindow run;
         run.backend().AddStep([&] { run.dlg().EndDialog(IDOK); });
         run.dlg().DoModal();
     }

@@ -69,10 +69,10 @@ void CVespaneRezuVovAdodizozaviDlg::ApplySelection() {
     const int red = redSlider.position;
     const int green = greenSlider.position;
     const int blue = blueSlider.position;
-    if (syncAll || state.channel == kChannelArgb) {
+    if (SyncAll() || state.channel == kChannelArgb) {
         ApplyArgbEffect(link, state.effect, state.colorPreset, red, green, blue);
     }
-    if (syncAll || state.channel == kChannelVrgb) {
+    if (SyncAll() || state.channel == kChannelVrgb) {
         ApplyVrgbEffect(link, *this, state.effect, state.colorPreset, red, green, blue,
                         state.language);
     }
@@ -123,7 +123,7 @@ void CVespaneRezuVovAdodizozaviDlg::ChooseChannel(std::int32_t newChannel) {
     const ChannelLooks looks = newChannel == kChannelArgb ? kArgbChosenLooks : kVrgbChosenLooks;
     argbButton.SetBitmaps(looks.argb, looks.argb, 0);
     vrgbButton.SetBitmaps(looks.vrgb, looks.vrgb, 0);
-    if (!syncAll) {
+    if (!SyncAll()) {
         ShowArgbOnlyEffects(newChannel == kChannelArgb ? SW_SHOWNORMAL : SW_HIDE);
     }
     state.channel = newChannel;
@@ -139,7 +139,7 @@ void CVespaneRezuVovAdodizozaviDlg::ToggleSync() {
     const bool on = syncButton.normalBmp == kSyncOffImage;
     const UINT image = kSyncOffImage + (on ? 1 : 0);
     syncButton.SetBitmaps(image, image, 0);
-    syncAll = on;
+    SyncAll() = on;
     const int command = on ? SW_HIDE : SW_SHOWNORMAL;
     ShowArgbOnlyEffects(command);
     argbButton.ShowWindow(command);

@@ -1,5 +1,5 @@
 // The lighting state that the main window holds, its channels, the counts of the button groups,
-// the start values, and the process-wide synchronize flag.
+// the start values, and the program's one synchronize flag.
 #pragma once
 
 #include <cstddef>
@@ -33,6 +33,7 @@ struct LightingState {
     RECT ledCountRect = kLedCountRect;  // the label's area, repainted when the count changes
 };
 
-// Synchronized mode: "Apply" writes the ARGB report and then the VRGB report. One per process,
-// touched only by the GUI thread.
-extern bool syncAll;
+// syncAll, the synchronized mode: "Apply" writes the ARGB report and then the VRGB report. One per
+// program run, touched only by the GUI thread. It lives in the platform context, so that a fresh
+// context (each test's) starts with it off, as a program does.
+bool& SyncAll();

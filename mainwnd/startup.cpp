@@ -6,11 +6,14 @@
 #include "device/access_hint.hpp"
 #include "device/device_commands.hpp"
 #include "mainwnd/main_window.hpp"
+#include "platform/context.hpp"
 #include "platform/gdi/utf.hpp"
 
-bool syncAll = false;
-
 namespace {
+
+struct SyncMode {
+    bool syncAll = false;
+};
 
 constexpr UINT kMainTemplate = 102;
 constexpr UINT kIconResource = 128;
@@ -21,6 +24,10 @@ constexpr COLORREF kTipTextColor = RGB(128, 100, 255);
 constexpr COLORREF kTipBackColor = RGB(255, 255, 255);
 
 }  // namespace
+
+bool& SyncAll() {
+    return platform::Context::Current().Part<SyncMode>().syncAll;
+}
 
 CVespaneRezuVovAdodizozaviDlg::CVespaneRezuVovAdodizozaviDlg() : CDialogEx(kMainTemplate, nullptr) {
     hIcon = LoadIconW(AfxGetResourceHandle(), kIconResource);

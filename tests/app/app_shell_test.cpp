@@ -8,6 +8,7 @@
 #include <set>
 
 #include "app/about_dialog.hpp"
+#include "platform/context.hpp"
 #include "platform/gdi/utf.hpp"
 #include "platform/wnd/control_drawing.hpp"
 #include "platform/wnd/window_tree.hpp"
@@ -131,7 +132,7 @@ void ExpectAboutClosedThenClose() {
 }
 
 TEST(AppShell, ClosingTheMainWindowEndsTheProgram) {
-    PrepareMachine();
+    hid::StartController({});
     Step([] {
         ASSERT_NE(MainWindow(), nullptr);
         EXPECT_TRUE(MainWindow()->IsWindowVisible());
@@ -147,7 +148,7 @@ TEST(AppShell, ClosingTheMainWindowEndsTheProgram) {
 }
 
 TEST(AppShell, StartsWithTheCommonControlsAndTheFonts) {
-    PrepareMachine();
+    hid::StartController({});
     Step([] {
         // The large bold font reached the "Apply" button through the font table.
         HFONT applyFont =
@@ -166,7 +167,7 @@ TEST(AppShell, StartsWithTheCommonControlsAndTheFonts) {
 }
 
 TEST(AppShell, AboutBoxFromTheSystemMenuClosesWithItsButton) {
-    PrepareMachine();
+    hid::StartController({});
     Step([] {
         // Alt+Space opens the system menu; its modal loop runs the next step.
         Headless().KeyDown(VK_MENU);
@@ -185,7 +186,8 @@ TEST(AppShell, AboutBoxFromTheSystemMenuClosesWithItsButton) {
 TEST(AppShell, EverySystemCommandFromSixteenToThirtyOneOpensTheAboutBox) {
     for (const UINT command : {0x10U, 0x1FU}) {
         SCOPED_TRACE(command);
-        PrepareMachine();
+        const platform::Context fresh;  // each run of the program its own
+        hid::StartController({});
         Step([command] {
             MainWindow()->PostMessageW(WM_SYSCOMMAND, command, 0);
             Headless().Pump();
@@ -200,7 +202,7 @@ TEST(AppShell, EverySystemCommandFromSixteenToThirtyOneOpensTheAboutBox) {
 // the program's name, the LED popup the title its skin shows in the language in use, the About
 // box its caption; message boxes the executable's name.
 TEST(AppShell, EveryTopLevelWindowHasATitle) {
-    PrepareMachine({.present = false});
+    hid::StartController({.present = false});
     const auto popupTitle = [] {
         const CNumDlg* popup = Popup();
         return popup != nullptr ? platform::WindowCaption(popup->GetSafeHwnd()) : L"no popup";
@@ -240,7 +242,7 @@ TEST(AppShell, EveryTopLevelWindowHasATitle) {
 }
 
 TEST(AppShell, AboutTextsAreDrawnWholeInsideTheirStatics) {
-    PrepareMachine();
+    hid::StartController({});
     Step([] {
         MainWindow()->PostMessageW(WM_SYSCOMMAND, CVespaneRezuVovAdodizozaviDlg::kAboutCommand, 0);
         Headless().Pump();
@@ -267,7 +269,6 @@ struct FileCloser {
 };
 
 TEST(Simulator, AWholeStartUpPrintsTheQueriesAndTheAnswers) {
-    PrepareMachine();
     sim::SimOptions options;
     options.colour = std::array<std::uint8_t, 3>{255, 0, 0};
     options.leds = 100;
@@ -298,7 +299,6 @@ TEST(Simulator, AWholeStartUpPrintsTheQueriesAndTheAnswers) {
 }
 
 TEST(Simulator, WithoutTheControllerNothingIsPrintedAndTheUserIsTold) {
-    PrepareMachine();
     sim::SimOptions options;
     options.absent = true;
     sim::SetUpSimBus(Bus(), options);

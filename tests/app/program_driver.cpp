@@ -16,24 +16,6 @@ hid::EmulatedBus& Bus() {
     return hid::EmulatedSystemBus();
 }
 
-void PrepareMachine(const ControllerStart& start) {
-    syncAll = false;
-    hid::EmulatedBus& bus = Bus();
-    bus.clear();
-    bus.addKeyboard();
-    bus.addMouse();
-    bus.addController();
-    hid::EmulatedController& controller = bus.controller();
-    controller.clearReceived();
-    controller.setPresent(start.present);
-    controller.setAnswerStyle(hid::AnswerStyle::Normal);
-    controller.state() = hid::EmulatedControllerState{};
-    controller.state().ledCount = static_cast<std::uint8_t>(start.ledCount);
-    controller.state().argb.red = start.red;
-    controller.state().argb.green = start.green;
-    controller.state().argb.blue = start.blue;
-}
-
 std::vector<DeviceReport> ReceivedReports() {
     std::vector<DeviceReport> reports;
     for (const auto& report : Bus().controller().received()) {

@@ -12,22 +12,9 @@
 #include "mainwnd/main_window.hpp"
 #include "numdlg/num_dlg.hpp"
 #include "platform/backend/headless/headless_backend.hpp"
-#include "platform/hid/emulated_bus.hpp"
+#include "platform/hid/emulated_system_bus.hpp"
 
 namespace shelltest {
-
-// What the emulated controller holds when the program starts.
-struct ControllerStart {
-    int ledCount = 30;
-    std::uint8_t red = 61;
-    std::uint8_t green = 69;
-    std::uint8_t blue = 255;
-    bool present = true;
-};
-
-// A fresh emulated machine (keyboard, mouse, controller) with the controller as given, and the
-// synchronize switch off as at a program's start. The platform context is the test's own.
-void PrepareMachine(const ControllerStart& start = {});
 
 platform::HeadlessBackend& Headless();
 hid::EmulatedBus& Bus();

@@ -128,7 +128,7 @@ void ExpectConsistent(const CVespaneRezuVovAdodizozaviDlg& main) {
         }
         if (k >= 7) {
             EXPECT_EQ(main.effectButtons[k].IsWindowVisible() != FALSE,
-                      !syncAll && main.state.channel == 1)
+                      !SyncAll() && main.state.channel == 1)
                 << "effect button " << k;
         }
     }
@@ -140,9 +140,9 @@ void ExpectConsistent(const CVespaneRezuVovAdodizozaviDlg& main) {
     }
     EXPECT_LE(selectedPresets, 1);
 
-    EXPECT_EQ(main.syncButton.normalBmp, syncAll ? 205U : 204U);
-    EXPECT_EQ(main.argbButton.IsWindowVisible() != FALSE, !syncAll);
-    EXPECT_EQ(main.vrgbButton.IsWindowVisible() != FALSE, !syncAll);
+    EXPECT_EQ(main.syncButton.normalBmp, SyncAll() ? 205U : 204U);
+    EXPECT_EQ(main.argbButton.IsWindowVisible() != FALSE, !SyncAll());
+    EXPECT_EQ(main.vrgbButton.IsWindowVisible() != FALSE, !SyncAll());
     ASSERT_TRUE(main.state.channel == 1 || main.state.channel == 2);
     EXPECT_EQ(main.argbButton.normalBmp, main.state.channel == 1 ? 201U : 200U);
     EXPECT_EQ(main.vrgbButton.normalBmp, main.state.channel == 1 ? 202U : 203U);
@@ -234,7 +234,7 @@ class RandomUser {
 };
 
 TEST(Session, TenThousandRandomActionsKeepTheWindowConsistent) {
-    PrepareMachine();
+    hid::StartController({});
     const std::size_t gdiBeforeStart = GdiLiveObjectCount();
     std::size_t gdiAtStart = 0;
     std::size_t windowsAtStart = 0;

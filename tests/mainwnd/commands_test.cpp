@@ -118,7 +118,7 @@ TEST(MainWindowSync, OnHidesNineteenButtonsAndOffShowsThemAllAlsoAfterVrgb) {
         run.Click(dlg.vrgbButton);
         EXPECT_EQ(VisibleArgbOnlyEffects(dlg), 0);
         run.Click(dlg.syncButton);
-        EXPECT_TRUE(syncAll);
+        EXPECT_TRUE(SyncAll());
         EXPECT_EQ(dlg.syncButton.normalBmp, 205u);
         EXPECT_EQ(dlg.syncButton.hotBmp, 205u);
         EXPECT_EQ(VisibleArgbOnlyEffects(dlg), 0);
@@ -128,7 +128,7 @@ TEST(MainWindowSync, OnHidesNineteenButtonsAndOffShowsThemAllAlsoAfterVrgb) {
             EXPECT_TRUE(Visible(dlg.effectButtons[k]));
         }
         run.Click(dlg.syncButton);
-        EXPECT_FALSE(syncAll);
+        EXPECT_FALSE(SyncAll());
         EXPECT_EQ(dlg.syncButton.normalBmp, 204u);
         EXPECT_EQ(VisibleArgbOnlyEffects(dlg), 17) << "shown although VRGB is still chosen";
         EXPECT_TRUE(Visible(dlg.argbButton));

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/fonts.hpp"
 #include "platform/wnd/window_tree.hpp"
 
 namespace {
@@ -20,38 +19,6 @@ Report MakeReport(std::initializer_list<std::uint8_t> leading) {
     return report;
 }
 
-MainWindowHarness::MainWindowHarness(ControllerSetup setup)
-    : backend_(platform::HeadlessBackend::Instance()) {
-    backend_.MoveMouse(POINT{0, 0});
-    syncAll = false;
-    hid::EmulatedBus& bus = hid::EmulatedSystemBus();
-    bus.clear();
-    bus.addTypicalMachine();
-    hid::EmulatedController& c = bus.controller();
-    c.setPresent(setup.present);
-    c.setAnswerStyle(hid::AnswerStyle::Normal);
-    c.state() = hid::EmulatedControllerState{};
-    c.state().argb.red = setup.red;
-    c.state().argb.green = setup.green;
-    c.state().argb.blue = setup.blue;
-    c.state().ledCount = setup.ledCount;
-    c.clearReceived();
-    SetUpFonts();
-    app_ = std::make_unique<CWinApp>(L"vespane-rgb");
-    dlg_ = std::make_unique<CVespaneRezuVovAdodizozaviDlg>();
-    app_->m_pMainWnd = dlg_.get();
-}
-
-MainWindowHarness::~MainWindowHarness() {
-    dlg_->DestroyWindow();
-    app_->m_pMainWnd = nullptr;
-    syncAll = false;
-}
-
-hid::EmulatedController& MainWindowHarness::controller() {
-    return hid::EmulatedSystemBus().controller();
-}
-
 const std::vector<Report>& MainWindowHarness::received() {
     return controller().received();
 }
@@ -66,55 +33,43 @@ std::vector<Report> MainWindowHarness::ReceivedAfterStartup() {
 
 void MainWindowHarness::ExpectApplyWrites(const std::vector<Report>& written) {
     const std::size_t before = received().size();
-    Click(dlg_->applyButton);
+    Click(dlg().applyButton);
     const std::vector<Report> after(received().begin() + static_cast<std::ptrdiff_t>(before),
                                     received().end());
     EXPECT_EQ(after, written);
 }
 
 void MainWindowHarness::Step(std::function<void()> step) {
-    backend_.AddStep(std::move(step));
+    backend().AddStep(std::move(step));
 }
 
 INT_PTR MainWindowHarness::Run() {
     Step([this] {
-        if (dlg_->IsIconic()) {
-            dlg_->ShowWindow(SW_RESTORE);
+        if (dlg().IsIconic()) {
+            dlg().ShowWindow(SW_RESTORE);
         }
         MoveAway();
-        Click(dlg_->closeButton);
+        Click(dlg().closeButton);
     });
-    return dlg_->DoModal();
+    return dlg().DoModal();
 }
 
 POINT MainWindowHarness::Screen(int clientX, int clientY) const {
     POINT p{clientX, clientY};
-    dlg_->ClientToScreen(&p);
+    dlg().ClientToScreen(&p);
     return p;
 }
 
-POINT MainWindowHarness::Centre(const CWnd& control) const {
-    RECT r{};
-    control.GetWindowRect(&r);
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 void MainWindowHarness::Click(const CWnd& control) {
-    backend_.Click(Centre(control));
+    backend().Click(Centre(control));
 }
 
 void MainWindowHarness::ClickClient(int clientX, int clientY) {
-    backend_.Click(Screen(clientX, clientY));
-}
-
-void MainWindowHarness::MoveAway() {
-    RECT r{};
-    dlg_->GetWindowRect(&r);
-    backend_.MoveMouse(POINT{r.right + 40, r.bottom + 40});
+    backend().Click(Screen(clientX, clientY));
 }
 
 const Surface& MainWindowHarness::Pixels() const {
-    const Surface* surface = backend_.WindowPixels(dlg_->m_hWnd);
+    const Surface* surface = backend().WindowPixels(dlg().m_hWnd);
     EXPECT_NE(surface, nullptr);
     static const Surface none;
     return surface != nullptr ? *surface : none;
@@ -127,7 +82,7 @@ std::uint32_t MainWindowHarness::Pixel(int clientX, int clientY) const {
 std::vector<HWND> MainWindowHarness::OtherVisibleWindows() const {
     std::vector<HWND> windows;
     for (HWND w : platform::TopLevelWindows()) {
-        if (w != dlg_->m_hWnd && w->className != L"tooltips_class32" && ::IsWindowVisible(w)) {
+        if (w != dlg().m_hWnd && w->className != L"tooltips_class32" && ::IsWindowVisible(w)) {
             windows.push_back(w);
         }
     }
@@ -135,17 +90,17 @@ std::vector<HWND> MainWindowHarness::OtherVisibleWindows() const {
 }
 
 bool MainWindowHarness::TipShown() const {
-    return ::IsWindowVisible(dlg_->toolTip.m_hWnd) != FALSE;
+    return ::IsWindowVisible(dlg().toolTip.m_hWnd) != FALSE;
 }
 
-void RunMainWindow(const ControllerSetup& setup, const MainWindowStep& step) {
-    MainWindowHarness run(setup);
+void RunMainWindow(const hid::ControllerStart& start, const MainWindowStep& step) {
+    MainWindowHarness run(start);
     run.Step([&] { step(run, run.dlg()); });
     run.Run();
 }
 
 void RunMainWindow(const MainWindowStep& step) {
-    RunMainWindow(ControllerSetup{}, step);
+    RunMainWindow(hid::ControllerStart{}, step);
 }
 
 Surface ResourcePixels(UINT resourceId) {

@@ -5,34 +5,20 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "mainwnd/main_window.hpp"
-#include "platform/backend/headless/headless_backend.hpp"
-#include "platform/context.hpp"
-#include "platform/hid/emulated_system_bus.hpp"
-
-struct ControllerSetup {
-    bool present = true;
-    std::uint8_t red = 61;
-    std::uint8_t green = 69;
-    std::uint8_t blue = 255;
-    std::uint8_t ledCount = 30;
-};
+#include "tools/headless/headless_main_window.hpp"
 
 using Report = hid::EmulatedController::Report;
 
 // A report as the controller receives it: the given leading bytes, zeros up to byte 64.
 Report MakeReport(std::initializer_list<std::uint8_t> leading);
 
-class MainWindowHarness {
+class MainWindowHarness : public HeadlessMainWindow {
   public:
-    explicit MainWindowHarness(ControllerSetup setup = {});
-    ~MainWindowHarness();
-    MainWindowHarness(const MainWindowHarness&) = delete;
-    MainWindowHarness& operator=(const MainWindowHarness&) = delete;
+    explicit MainWindowHarness(const hid::ControllerStart& start = {})
+        : HeadlessMainWindow(start) {}
 
     // A step that runs inside a modal loop when it is idle; steps run one at a time, in order.
     void Step(std::function<void()> step);
@@ -40,22 +26,16 @@ class MainWindowHarness {
     // window) a click on the close button. Returns the result of the modal run.
     INT_PTR Run();
 
-    CVespaneRezuVovAdodizozaviDlg& dlg() { return *dlg_; }
-    platform::HeadlessBackend& backend() { return backend_; }
-    hid::EmulatedController& controller();
     const std::vector<Report>& received();
     // Reports received since the start-up's two queries.
     std::vector<Report> ReceivedAfterStartup();
     // Clicks "Apply" and expects the controller to receive `written` from it, in that order.
     void ExpectApplyWrites(const std::vector<Report>& written);
 
-    // Screen point of a client point of the main window, and of a control's centre.
+    // Screen point of a client point of the main window.
     POINT Screen(int clientX, int clientY) const;
-    POINT Centre(const CWnd& control) const;
     void Click(const CWnd& control);
     void ClickClient(int clientX, int clientY);
-    // Puts the cursor somewhere that covers no window of the program.
-    void MoveAway();
 
     // The main window's pixel at a client point (0x00RRGGBB).
     std::uint32_t Pixel(int clientX, int clientY) const;
@@ -65,20 +45,14 @@ class MainWindowHarness {
     std::vector<HWND> OtherVisibleWindows() const;
     // Whether the main window's tooltip shows its tip now.
     bool TipShown() const;
-
-  private:
-    platform::Context context_;  // the harness's own, fresh: first, so that it outlives the rest
-    platform::HeadlessBackend& backend_;
-    std::unique_ptr<CWinApp> app_;
-    std::unique_ptr<CVespaneRezuVovAdodizozaviDlg> dlg_;
 };
 
 using MainDialog = CVespaneRezuVovAdodizozaviDlg;
 using MainWindowStep = std::function<void(MainWindowHarness& run, MainDialog& dlg)>;
 
-// One run of the main window over the controller `setup` describes: its start-up, `step` inside
-// its modal loop, then a click on the close button.
-void RunMainWindow(const ControllerSetup& setup, const MainWindowStep& step);
+// One run of the main window over the controller started as `start` says: its start-up, `step`
+// inside its modal loop, then a click on the close button.
+void RunMainWindow(const hid::ControllerStart& start, const MainWindowStep& step);
 // The same over the emulated controller's defaults.
 void RunMainWindow(const MainWindowStep& step);
 

@@ -29,7 +29,7 @@ TEST(MainWindowStartup, WithControllerTakesItsColourAndCountWithoutMessage) {
             EXPECT_EQ(dlg.state.channel, 1);
             EXPECT_EQ(dlg.state.colorPreset, 0);
             EXPECT_EQ(dlg.state.language, UiLanguage::English);
-            EXPECT_FALSE(syncAll);
+            EXPECT_FALSE(SyncAll());
             // The two queries, in order: the ARGB state, then the LED count sent as it was (0).
             ASSERT_EQ(run.received().size(), 2u);
             EXPECT_EQ(run.received()[0], MakeReport({0x00, 0x80, 0x0B, 0x01, 0x0F, 0, 0, 0, 0x03}));

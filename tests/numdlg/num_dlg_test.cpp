@@ -3,8 +3,11 @@
 // window.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "device/report_builders.hpp"
 #include "numdlg/num_dlg_layout.hpp"
+#include "platform/context.hpp"
 #include "platform/wnd/window_tree.hpp"
 #include "tests/app/program_driver.hpp"
 
@@ -45,9 +48,12 @@ DeviceReport LastReport() {
 
 class NumDlgTest : public ::testing::TestWithParam<Language> {
   protected:
-    // Starts the program with the controller holding `leds`, in the parameter's language.
+    // Starts the program with the controller holding `leds`, in the parameter's language, in a
+    // platform context of its own: a test may start the program several times.
     void Start(int leds) {
-        PrepareMachine(ControllerStart{.ledCount = leds});
+        run_.reset();
+        run_.emplace();
+        hid::StartController({.ledCount = leds});
         if (GetParam().chinese) {
             Step([] { ClickLanguage(); });
         }
@@ -77,6 +83,9 @@ class NumDlgTest : public ::testing::TestWithParam<Language> {
             Headless().Key(VK_ESCAPE);
         }
     }
+
+  private:
+    std::optional<platform::Context> run_;
 };
 
 TEST_P(NumDlgTest, OpensOnItsSkinCentredWithTheCountClampedIntoTheSlider) {
@@ -270,7 +279,7 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, NumDlgTest, ::testing::Values(kEnglish, 
                          LanguageName);
 
 TEST(NumDlgLanguage, SwitchingBackToEnglishGivesTheEnglishSkinAtTheNextOpening) {
-    PrepareMachine(ControllerStart{.ledCount = 12});
+    hid::StartController({.ledCount = 12});
     Step([] { ClickLanguage(); });
     Step([] { ClickLedQuantity(); });
     Step([] {
@@ -292,7 +301,7 @@ TEST(NumDlgLanguage, SwitchingBackToEnglishGivesTheEnglishSkinAtTheNextOpening) 
 }
 
 TEST(NumDlgWithoutController, ConfirmStillUpdatesTheMainWindow) {
-    PrepareMachine(ControllerStart{.present = false});
+    hid::StartController({.present = false});
     Step([] { ClickLedQuantity(); });
     Step([] {
         ASSERT_NE(Popup(), nullptr);

@@ -5,21 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/fonts.hpp"
-#include "mainwnd/main_window.hpp"
-#include "platform/backend/headless/headless_backend.hpp"
-#include "platform/context.hpp"
-#include "platform/hid/emulated_system_bus.hpp"
-
-namespace {
-
-POINT CentreOf(const CWnd& control) {
-    RECT r{};
-    control.GetWindowRect(&r);
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-}  // namespace
+#include "tools/headless/headless_main_window.hpp"
 
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {
@@ -29,40 +15,24 @@ int main(int argc, char** argv) {
     const std::string english = argv[1];
     const std::string chinese = argc == 3 ? argv[2] : "";
 
-    const platform::Context context;
-    platform::HeadlessBackend& backend = platform::HeadlessBackend::Instance();
-    hid::EmulatedBus& bus = hid::EmulatedSystemBus();
-    bus.clear();
-    bus.addTypicalMachine();
-    hid::EmulatedControllerState& state = bus.controller().state();
-    state.argb.red = 61;
-    state.argb.green = 69;
-    state.argb.blue = 255;
-    state.ledCount = 30;
-
-    SetUpFonts();
-    CWinApp app(L"vespane-rgb");
-    CVespaneRezuVovAdodizozaviDlg dlg;
-    app.m_pMainWnd = &dlg;
+    const HeadlessMainWindow window({.red = 61, .green = 69, .blue = 255, .ledCount = 30});
+    platform::HeadlessBackend& backend = window.backend();
+    CVespaneRezuVovAdodizozaviDlg& dlg = window.dlg();
 
     bool saved = false;
     backend.AddStep([&] {
-        RECT window{};
-        dlg.GetWindowRect(&window);
-        const POINT away{window.right + 40, window.bottom + 40};  // off every control
-        backend.MoveMouse(away);
+        window.MoveAway();  // off every control
         backend.Advance(1000);
         saved = backend.SavePng(dlg.m_hWnd, english);
         if (saved && !chinese.empty()) {
-            backend.Click(CentreOf(dlg.languageButton));
-            backend.MoveMouse(away);
+            backend.Click(window.Centre(dlg.languageButton));
+            window.MoveAway();
             backend.Advance(1000);
             saved = backend.SavePng(dlg.m_hWnd, chinese);
         }
-        backend.Click(CentreOf(dlg.closeButton));
+        backend.Click(window.Centre(dlg.closeButton));
     });
     dlg.DoModal();
-    app.m_pMainWnd = nullptr;
     if (!saved) {
         std::fprintf(stderr, "vr-screenshot: cannot write the pictures\n");
         return 1;

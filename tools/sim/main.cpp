@@ -32,12 +32,12 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    const platform::Context context;  // holds the emulated machine, too
     sim::SetUpSimBus(hid::EmulatedSystemBus(), parsed.options);
     SetAppExecutableName(std::wstring(program.begin(), program.end()));
 
     DeviceLink::SetDefaultTap(sim::MakeReportPrinter(stdout));
 
-    const platform::Context context;
     // The desktop opens here, before the signal watcher can post to it from its own thread.
     platform::Backend& desktop = platform::ActiveBackend();
     const sim::PlugSignals plugSignals([&desktop](sim::PlugEvent event) {
