@@ -47,6 +47,15 @@ class Backend {
     // with the mouse until the left button is released.
     virtual bool MovesWindowsItself() { return false; }
 
+    // The window layer moves a top-level window with the pointer (or from its system menu's
+    // Move). TopLevelMoveStarts: the move takes the window where it is now. TopLevelMoveFollows,
+    // just before each SetWindowPos that follows the pointer: the window goes to `logical`
+    // (screen), the pointer having moved `deviceDistance` since the start in the device points of
+    // the input (input.hpp). A backend whose pixels are finer than the window layer's places the
+    // window by that distance exactly, which the logical one would round.
+    virtual void TopLevelMoveStarts(HWND /*hwnd*/) {}
+    virtual void TopLevelMoveFollows(HWND /*hwnd*/, POINT /*logical*/, POINT /*deviceDistance*/) {}
+
     // A message box opened (its window, text and caption) or closed. Its window is an ordinary
     // top-level window of the window layer.
     virtual void MessageBoxOpened(HWND /*box*/, const std::wstring& /*text*/,

@@ -11,11 +11,13 @@ namespace wnd {
 
 namespace {
 
-// Raw input travels in the queue as a message without a window; the point is on screen.
-void QueueRaw(UINT message, WPARAM wParam, POINT screen) {
+// Raw input travels in the queue as a message without a window; the point is on screen, and the
+// lParam holds it in the backend's pixels.
+void QueueRaw(UINT message, WPARAM wParam, POINT screen, POINT device) {
     MSG msg;
     msg.message = message;
     msg.wParam = wParam;
+    msg.lParam = MAKELPARAM(static_cast<WORD>(device.x), static_cast<WORD>(device.y));
     msg.pt = screen;
     msg.time = B().Now();
     Post(msg);
@@ -103,6 +105,9 @@ bool MoveModeTakes(MSG& msg) {
     const auto moveTo = [&](POINT cursor) {
         const int x = m.startRect.left + cursor.x - m.startCursor.x;
         const int y = m.startRect.top + cursor.y - m.startCursor.y;
+        const POINT distance{GET_X_LPARAM(msg.lParam) - m.startDevice.x,
+                             GET_Y_LPARAM(msg.lParam) - m.startDevice.y};
+        B().TopLevelMoveFollows(m.window, POINT{x, y}, distance);
         ::SetWindowPos(m.window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     };
     switch (msg.message) {
@@ -186,6 +191,7 @@ WPARAM MouseKeyFlags() {
 
 bool ResolveRawInput(MSG& msg) {
     State& s = S();
+    s.inputDevicePoint = POINT{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
     if (msg.message == WM_CANCELMODE) {
         s.keys[VK_LBUTTON] = false;
         s.keys[0x02] = false;  // the right button
@@ -255,6 +261,8 @@ void FollowCaptureRelease() {
     MSG msg;
     msg.message = WM_MOUSEMOVE;
     msg.pt = s.inputPoint.value_or(s.cursor);
+    const POINT device = s.inputPoint ? s.inputDevicePoint : s.cursorDevice;
+    msg.lParam = MAKELPARAM(static_cast<WORD>(device.x), static_cast<WORD>(device.y));
     msg.time = B().Now();
     const auto waitingInput = std::find_if(s.queue.begin(), s.queue.end(), [](const MSG& m) {
         return m.hwnd == nullptr && m.message != WM_QUIT;
@@ -269,7 +277,12 @@ void CancelModes() {
 void StartMove(HWND topLevel, bool byButton, POINT from) {
     WindowObject* w = Find(topLevel);
     if (w == nullptr || w->isChild() || w->minimised) return;
-    S().move = MoveMode{topLevel, from, w->rect, byButton};
+    // A move by the button starts at the press being handled, one from the system menu where the
+    // cursor is.
+    State& s = S();
+    const POINT device = byButton ? s.inputDevicePoint : s.cursorDevice;
+    s.move = MoveMode{topLevel, from, device, w->rect, byButton};
+    B().TopLevelMoveStarts(topLevel);
 }
 
 }  // namespace wnd
@@ -279,26 +292,37 @@ using namespace wnd;
 namespace platform {
 
 void InputMouseMove(POINT screen) {
+    InputMouseMove(screen, screen);
+}
+
+void InputMouseMove(POINT screen, POINT device) {
     S().cursor = screen;
-    QueueRaw(WM_MOUSEMOVE, 0, screen);
+    S().cursorDevice = device;
+    QueueRaw(WM_MOUSEMOVE, 0, screen, device);
 }
 
 void InputMouseButton(MouseButton button, bool down, POINT screen) {
+    InputMouseButton(button, down, screen, screen);
+}
+
+void InputMouseButton(MouseButton button, bool down, POINT screen, POINT device) {
     // A button going down or up where the pointer was not seen moving to is a move there first,
     // as on Windows: the window under the point learns of the pointer before the press.
-    if (screen != S().cursor) QueueRaw(WM_MOUSEMOVE, 0, screen);
+    if (screen != S().cursor) QueueRaw(WM_MOUSEMOVE, 0, screen, device);
     S().cursor = screen;
+    S().cursorDevice = device;
     const UINT message = button == MouseButton::Left ? (down ? WM_LBUTTONDOWN : WM_LBUTTONUP)
                                                      : (down ? WM_RBUTTONDOWN : WM_RBUTTONUP);
-    QueueRaw(message, 0, screen);
+    QueueRaw(message, 0, screen, device);
 }
 
 void InputPointerTaken() {
-    QueueRaw(WM_CANCELMODE, 0, S().cursor);
+    QueueRaw(WM_CANCELMODE, 0, S().cursor, S().cursorDevice);
 }
 
 void InputKey(int virtualKey, bool down) {
-    QueueRaw(down ? WM_KEYDOWN : WM_KEYUP, static_cast<WPARAM>(virtualKey & 0xFF), S().cursor);
+    QueueRaw(down ? WM_KEYDOWN : WM_KEYUP, static_cast<WPARAM>(virtualKey & 0xFF), S().cursor,
+             S().cursorDevice);
 }
 
 void InputWindowMoved(HWND topLevel, int x, int y) {

@@ -11,8 +11,13 @@ namespace platform {
 
 enum class MouseButton { Left, Right };
 
+// `device`: the same point in the backend's own pixels where they are finer than the window
+// layer's (a high-density screen; without it, the screen point). A window that the window layer
+// moves with the pointer follows the pointer's distance in them (Backend::TopLevelMoveFollows).
 void InputMouseMove(POINT screen);
+void InputMouseMove(POINT screen, POINT device);
 void InputMouseButton(MouseButton button, bool down, POINT screen);
+void InputMouseButton(MouseButton button, bool down, POINT screen, POINT device);
 void InputKey(int virtualKey, bool down);
 
 // Another program took the pointer (the window manager's move or menu, a screen lock): the

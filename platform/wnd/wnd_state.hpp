@@ -34,6 +34,7 @@ struct Timer {
 struct MoveMode {
     HWND window = nullptr;
     POINT startCursor;
+    POINT startDevice;  // the start cursor in the backend's pixels (input.hpp)
     RECT startRect;
     bool byButton = false;  // ends at the left button's release (else at a click or Enter)
 };
@@ -61,7 +62,9 @@ struct State {
     HWND focus = nullptr;
     HWND activeMenu = nullptr;  // an open popup menu takes the keyboard
     POINT cursor{-1, -1};
+    POINT cursorDevice{-1, -1};       // the cursor in the backend's pixels (input.hpp)
     std::optional<POINT> inputPoint;  // where the mouse or key input last taken from the queue was
+    POINT inputDevicePoint{-1, -1};   // the mouse input's, in the backend's pixels
     std::array<bool, 256> keys{};     // as of the message being processed
     HCURSOR cursorShape = nullptr;
     std::optional<MoveMode> move;

@@ -503,6 +503,24 @@ scenario_hidpi_clicks() {
     expect_line_total 7
 }
 
+# Without a window manager (the program moves the window itself) at 2x: each drag by the skin
+# moves the window by the pointer's device pixels exactly, the second from a place between two of
+# the program's pixels; clicks after them land on their controls.
+scenario_hidpi_drag() {
+    SCALE=2
+    export GDK_SCALE=2
+    start_sim
+    wait_lines 4
+    drag_by_skin
+    drag_by_skin
+    click_at $(effect_at 1)
+    click_at $PRESET_RED
+    click_at $APPLY
+    wait_lines 5
+    expect_line 5 write 00800b020f07000103ff0000
+    expect_line_total 5
+}
+
 # Starts a settings manager publishing the desktop's scale (XSETTINGS, as GTK desktops do).
 start_settings_manager() {
     command -v xsettingsd >/dev/null || { echo "SKIPPED: xsettingsd is not installed" >&2; exit $SKIP; }

@@ -160,6 +160,54 @@ TEST_F(Input, ACaptionDragHandledLateFollowsThePressAndTheRelease) {
     EXPECT_EQ(r, (RECT{160, 50, 360, 250}));
 }
 
+// On a backend with finer pixels (here two per logical one, the press a device pixel right of its
+// block's corner), a move with the pointer tells the backend the pointer's distance in device
+// pixels, which the logical distance would round; the window layer still places the window by
+// the logical one.
+TEST_F(Input, AMoveWithThePointerPassesTheDeviceDistanceOfEachStep) {
+    RecordingWnd w;
+    w.handler = [](UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_NCHITTEST) return HTCAPTION;
+        return std::nullopt;
+    };
+    ASSERT_TRUE(w.CreateTop({100, 100, 300, 300}));
+    using platform::MouseButton;
+    platform::InputMouseMove({200, 200}, {401, 400});
+    platform::InputMouseButton(MouseButton::Left, true, {200, 200}, {401, 400});
+    platform::InputMouseMove({230, 180}, {461, 361});
+    platform::InputMouseMove({900, 900}, {1800, 1800});  // later input, not yet handled
+    platform::InputMouseButton(MouseButton::Left, false, {260, 150}, {520, 301});
+    h.Pump();
+    using Step = platform::HeadlessBackend::PointerMoveStep;
+    const std::vector<Step>& steps = h.PointerMoveSteps();
+    // The release comes where the pointer was not seen moving to: a move there first, then the
+    // release, each a step.
+    ASSERT_EQ(steps.size(), 5u);
+    EXPECT_TRUE(steps[0].start);
+    EXPECT_EQ(steps[0].window, w.m_hWnd);
+    const auto step = [&](std::size_t i) {
+        return std::pair{steps[i].logical, steps[i].deviceDistance};
+    };
+    EXPECT_EQ(step(1), std::pair(POINT{130, 80}, POINT{60, -39}));
+    EXPECT_EQ(step(2), std::pair(POINT{800, 800}, POINT{1399, 1400}));
+    EXPECT_EQ(step(3), std::pair(POINT{160, 50}, POINT{119, -99}));
+    EXPECT_EQ(step(4), step(3));
+    RECT r{};
+    w.GetWindowRect(&r);
+    EXPECT_EQ(r, (RECT{160, 50, 360, 250}));
+
+    // The system menu's Move starts where the cursor is, in both kinds of pixels.
+    platform::InputMouseMove({170, 60}, {341, 121});
+    h.Pump();
+    ::SendMessageW(w.m_hWnd, WM_SYSCOMMAND, SC_MOVE, 0);
+    platform::InputMouseMove({180, 65}, {362, 131});
+    h.Pump();
+    ASSERT_EQ(steps.size(), 7u);
+    EXPECT_TRUE(steps[5].start);
+    EXPECT_EQ(step(6), std::pair(POINT{170, 55}, POINT{21, 10}));
+    h.Key(VK_RETURN);
+}
+
 TEST_F(Input, APressWhereThePointerWasNotSeenMovingToComesAfterAMoveThere) {
     RecordingWnd top;
     RecordingWnd child;

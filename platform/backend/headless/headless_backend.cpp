@@ -73,6 +73,14 @@ void HeadlessBackend::MessageBoxClosed(HWND box) {
     std::erase(openBoxes_, box);
 }
 
+void HeadlessBackend::TopLevelMoveStarts(HWND hwnd) {
+    moveSteps_.push_back(PointerMoveStep{hwnd, true, POINT{}, POINT{}});
+}
+
+void HeadlessBackend::TopLevelMoveFollows(HWND hwnd, POINT logical, POINT deviceDistance) {
+    moveSteps_.push_back(PointerMoveStep{hwnd, false, logical, deviceDistance});
+}
+
 void HeadlessBackend::Pump() {
     ProcessPendingWork();
 }

@@ -40,6 +40,8 @@ class HeadlessBackend : public Backend {
     SIZE ScreenSize() override { return SIZE{1920, 1080}; }
     void MessageBoxOpened(HWND box, const std::wstring& text, const std::wstring& caption) override;
     void MessageBoxClosed(HWND box) override;
+    void TopLevelMoveStarts(HWND hwnd) override;
+    void TopLevelMoveFollows(HWND hwnd, POINT logical, POINT deviceDistance) override;
 
     // Time: advancing fires the due timers in order, each at its own time, processing messages
     // and paints in between.
@@ -82,6 +84,16 @@ class HeadlessBackend : public Backend {
     long long PresentedPixels() const { return presentedPixels_; }
     int TopLevelChanges() const { return changes_; }
 
+    // The moves with the pointer that the window layer made: each start, then each step (where
+    // the window went, the pointer's distance since the start in the input's device points).
+    struct PointerMoveStep {
+        HWND window;
+        bool start;
+        POINT logical;
+        POINT deviceDistance;
+    };
+    const std::vector<PointerMoveStep>& PointerMoveSteps() const { return moveSteps_; }
+
   private:
     DWORD now_ = 0;
     std::deque<std::function<void()>> steps_;
@@ -94,6 +106,7 @@ class HeadlessBackend : public Backend {
     std::vector<RECT> lastPresent_;
     long long presentedPixels_ = 0;
     int changes_ = 0;
+    std::vector<PointerMoveStep> moveSteps_;
 };
 
 }  // namespace platform

@@ -251,12 +251,25 @@ bool SdlBackend::MovesWindowsItself() {
     return DesktopDragsWindows(windows_.front()->sdlWindow());
 }
 
+void SdlBackend::TopLevelMoveStarts(HWND hwnd) {
+    if (TopLevelWindow* window = find(hwnd)) {
+        window->StartPointerMove();
+    }
+}
+
+void SdlBackend::TopLevelMoveFollows(HWND hwnd, POINT logical, POINT deviceDistance) {
+    if (TopLevelWindow* window = find(hwnd)) {
+        window->FollowPointer(logical, deviceDistance);
+    }
+}
+
 void SdlBackend::dispatch(const SDL_Event& event) {
     switch (event.type) {
         case SDL_MOUSEMOTION:
             if (const TopLevelWindow* window = find(event.motion.windowID)) {
-                InputMouseMove(MouseOnScreen(*window, event.motion.x, event.motion.y,
-                                             event.motion.state != 0, true));
+                const POINT device = MouseOnScreen(*window, event.motion.x, event.motion.y,
+                                                   event.motion.state != 0, true);
+                InputMouseMove(window->ScreenFromDevice(device), device);
             }
             break;
         case SDL_MOUSEBUTTONDOWN:
@@ -295,19 +308,18 @@ void SdlBackend::onMouseButton(const SDL_MouseButtonEvent& event) {
         // held, and gives the release no window: it still ends the press (or the drag) that the
         // window layer has going.
         if (!down && reported.has_value()) {
-            InputMouseButton(button, down, scale_.ToLogical(*reported));
+            InputMouseButton(button, down, scale_.ToLogical(*reported), *reported);
         }
         return;
     }
     const HWND hwnd = window->hwnd();
     // A release handled late must not take the place the pointer has moved on to since.
-    const POINT screen = reported.has_value()
-                             ? window->ScreenFromDevice(*reported)
-                             : MouseOnScreen(*window, event.x, event.y, !down, false);
+    const POINT device =
+        reported.has_value() ? *reported : MouseOnScreen(*window, event.x, event.y, !down, false);
     if (down && !window->isUnmanaged() && !AcceptsMouseInput(hwnd)) {
         raiseModalOver(hwnd);
     }
-    InputMouseButton(button, down, screen);
+    InputMouseButton(button, down, window->ScreenFromDevice(device), device);
 }
 
 void SdlBackend::onWindowEvent(const SDL_WindowEvent& event) {
@@ -353,7 +365,7 @@ void SdlBackend::onWindowEvent(const SDL_WindowEvent& event) {
             if (const std::optional<PointerEvent> leave =
                     pointerTrail_.TakeLeave(window->x11Window());
                 leave && !leave->buttonHeld) {
-                InputMouseMove(window->ScreenFromDevice(leave->screen));
+                InputMouseMove(window->ScreenFromDevice(leave->screen), leave->screen);
             }
             break;
         default:
@@ -369,7 +381,7 @@ POINT SdlBackend::MouseOnScreen(const TopLevelWindow& window, int x, int y, bool
     if (moved) {
         if (const std::optional<POINT> screen =
                 pointerTrail_.TakeScreenPoint(window.x11Window(), POINT{x, y})) {
-            return window.ScreenFromDevice(*screen);
+            return *screen;
         }
     }
     if (buttonHeld) {
@@ -378,10 +390,10 @@ POINT SdlBackend::MouseOnScreen(const TopLevelWindow& window, int x, int y, bool
         // point is the one that counts: the pointer may have moved on since (and SDL's global
         // mouse state is a cache that pointer warps never refresh).
         if (const std::optional<POINT> pointer = X11PointerPosition(window.sdlWindow())) {
-            return window.ScreenFromDevice(*pointer);
+            return *pointer;
         }
     }
-    return window.ToScreen(x, y);
+    return window.DeviceScreenPoint(x, y);
 }
 
 TopLevelWindow* SdlBackend::find(HWND hwnd) {

@@ -49,6 +49,8 @@ class SdlBackend final : public Backend {
     void PostTask(std::function<void()> task) override;
     SIZE ScreenSize() override;
     bool MovesWindowsItself() override;
+    void TopLevelMoveStarts(HWND hwnd) override;
+    void TopLevelMoveFollows(HWND hwnd, POINT logical, POINT deviceDistance) override;
 
     // How many times WaitForInput has returned: the loop's wake-ups.
     std::uint64_t wakeUps() const { return wakeUps_; }
@@ -59,9 +61,9 @@ class SdlBackend final : public Backend {
     void dispatch(const SDL_Event& event);
     void onWindowEvent(const SDL_WindowEvent& event);
     void onMouseButton(const SDL_MouseButtonEvent& event);
-    // Where a mouse event at (x, y) in the window happened on the screen; buttonHeld: a mouse
-    // button was down when the event happened (a move with a button held, a release); moved: the
-    // event is a move.
+    // Where a mouse event at (x, y) in the window happened on the screen, in device pixels;
+    // buttonHeld: a mouse button was down when the event happened (a move with a button held, a
+    // release); moved: the event is a move.
     POINT MouseOnScreen(const TopLevelWindow& window, int x, int y, bool buttonHeld, bool moved);
     TopLevelWindow* find(HWND hwnd);
     TopLevelWindow* find(Uint32 sdlId);

@@ -219,7 +219,13 @@ bool TopLevelWindow::RefreshPosition() {
     if (minimised_ || !shown_) {
         return false;
     }
-    devicePosition_ = DesktopPosition(window_.get());
+    const POINT device = DesktopPosition(window_.get());
+    if (device.x == devicePosition_.x && device.y == devicePosition_.y) {
+        // Where it was put last (a window moved with the pointer may sit in its logical place
+        // otherwise than a device position rounded down would say).
+        return false;
+    }
+    devicePosition_ = device;
     const auto [x, y] = scale_.ToLogical(devicePosition_);
     if (x == rect_.left && y == rect_.top) {
         return false;
@@ -234,6 +240,25 @@ bool TopLevelWindow::NoteMinimised(bool minimised) {
     }
     minimised_ = minimised;
     return true;
+}
+
+void TopLevelWindow::StartPointerMove() {
+    pointerMoveStart_ = devicePosition_;
+}
+
+void TopLevelWindow::FollowPointer(POINT logical, POINT deviceDistance) {
+    if (scale_.factor() == 1 || minimised_) {
+        return;
+    }
+    const int width = rect_.right - rect_.left;
+    const int height = rect_.bottom - rect_.top;
+    rect_ = RECT{logical.x, logical.y, logical.x + width, logical.y + height};
+    const POINT device{pointerMoveStart_.x + deviceDistance.x,
+                       pointerMoveStart_.y + deviceDistance.y};
+    if (device.x != devicePosition_.x || device.y != devicePosition_.y) {
+        devicePosition_ = device;
+        SDL_SetWindowPosition(window_.get(), device.x, device.y);
+    }
 }
 
 POINT TopLevelWindow::ToScreen(int x, int y) const {

@@ -56,9 +56,19 @@ class TopLevelWindow {
     bool NoteMinimised(bool minimised);
     POINT position() const { return POINT{rect_.left, rect_.top}; }
 
+    // The window layer moves the window with the pointer (Backend::TopLevelMoveStarts and
+    // TopLevelMoveFollows): at a scale above 1 it goes by the pointer's device distance from where
+    // it was at the start, so that it keeps under the pointer to the device pixel; its logical
+    // place is the one the window layer gives it. At scale 1 Sync places it.
+    void StartPointerMove();
+    void FollowPointer(POINT logical, POINT deviceDistance);
+
     // A device point of the window (relative to its top-left corner) on the window layer's
-    // screen.
+    // screen, and on the device screen.
     POINT ToScreen(int x, int y) const;
+    POINT DeviceScreenPoint(int x, int y) const {
+        return POINT{devicePosition_.x + x, devicePosition_.y + y};
+    }
     // A device point of the X screen (a pointer position) on the window layer's screen, related to
     // this window: the window's own pixels map to the same points as through ToScreen.
     POINT ScreenFromDevice(POINT device) const;
@@ -77,6 +87,7 @@ class TopLevelWindow {
     // (the desktop may put the window between two logical pixels).
     RECT rect_{};
     POINT devicePosition_{};
+    POINT pointerMoveStart_{};  // the device position where the window layer's move started
     std::optional<Region> shape_;
     bool shown_ = false;
     bool showPending_ = false;
