@@ -99,22 +99,30 @@ std::string LedsHelp(std::string_view program) {
            " (the popup's range).\n";
 }
 
-std::string StatusHelp(std::string_view program) {
-    return Usage(program, "status [--json]") +
-           "Asks the controller for its ARGB mode and colour and for its LED count, and prints\n"
-           "them: the mode (with the effect's label when the mode is one of the effects'), the\n"
-           "colour as red,green,blue and the LED count.\n"
-           "\n"
-           "  --json   print one JSON object with the keys mode, effect (the label, or null),\n"
-           "           red, green, blue and led_count\n";
-}
+// A command's help that is fixed text: its synopsis, then what it does.
+struct FixedHelp {
+    std::string_view synopsis;
+    std::string_view body;
+};
 
-std::string ListHelp(std::string_view program) {
-    return Usage(program, "list") +
-           "Shows every HID interface that discovery examines (at most 128), and for each why it\n"
-           "is or is not the controller: its node, vendor and product ID and device path, and\n"
-           "why it was rejected or could not be opened. Run it after \"Hardware detection\n"
-           "failed.\". The exit status is 0 when the controller was found, 1 when not.\n";
+constexpr FixedHelp kStatusHelp{
+    "status [--json]",
+    "Asks the controller for its ARGB mode and colour and for its LED count, and prints\n"
+    "them: the mode (with the effect's label when the mode is one of the effects'), the\n"
+    "colour as red,green,blue and the LED count.\n"
+    "\n"
+    "  --json   print one JSON object with the keys mode, effect (the label, or null),\n"
+    "           red, green, blue and led_count\n"};
+
+constexpr FixedHelp kListHelp{
+    "list",
+    "Shows every HID interface that discovery examines (at most 128), and for each why it\n"
+    "is or is not the controller: its node, vendor and product ID and device path, and\n"
+    "why it was rejected or could not be opened. Run it after \"Hardware detection\n"
+    "failed.\". The exit status is 0 when the controller was found, 1 when not.\n"};
+
+std::string Help(std::string_view program, const FixedHelp& help) {
+    return Usage(program, help.synopsis) + std::string(help.body);
 }
 
 }  // namespace
@@ -126,9 +134,9 @@ std::string HelpText(Topic topic, std::string_view program, std::string_view ext
         case Topic::Leds:
             return LedsHelp(program);
         case Topic::Status:
-            return StatusHelp(program);
+            return Help(program, kStatusHelp);
         case Topic::List:
-            return ListHelp(program);
+            return Help(program, kListHelp);
         case Topic::General:
             break;
     }

@@ -15,6 +15,7 @@ struct ArgbState {
     BYTE red = 0;
     BYTE green = 0;
     BYTE blue = 0;
+    friend bool operator==(const ArgbState&, const ArgbState&) = default;
 };
 
 // Sends the effect and colour to the ARGB channel; an effect outside 1 to 24 goes as mode 0.

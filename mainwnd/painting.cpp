@@ -1,33 +1,27 @@
 // The main window's paint handler and the repaint of a slider's value text.
 #include "mainwnd/painting.hpp"
 
+#include <array>
 #include <cwchar>
 
 #include "mainwnd/main_window.hpp"
 
+namespace {
+
+// The swatches' screen colours, presets 1 to 8.
+constexpr std::array<COLORREF, kPresetCount> kPresetScreenColours{
+    RGB(255, 255, 255), RGB(219, 23, 48),  RGB(239, 189, 44),  RGB(255, 255, 60),
+    RGB(104, 183, 74),  RGB(67, 119, 197), RGB(231, 149, 201), RGB(97, 54, 160),
+};
+
+}  // namespace
+
 COLORREF PreviewColour(std::int32_t colorPreset, COLORREF pickedColor) {
-    switch (colorPreset) {
-        case 0:
-            return pickedColor;
-        case 1:
-            return RGB(255, 255, 255);
-        case 2:
-            return RGB(219, 23, 48);
-        case 3:
-            return RGB(239, 189, 44);
-        case 4:
-            return RGB(255, 255, 60);
-        case 5:
-            return RGB(104, 183, 74);
-        case 6:
-            return RGB(67, 119, 197);
-        case 7:
-            return RGB(231, 149, 201);
-        case 8:
-            return RGB(97, 54, 160);
-        default:
-            return RGB(255, 255, 255);
+    if (colorPreset == 0) return pickedColor;
+    if (colorPreset < 1 || static_cast<std::size_t>(colorPreset) > kPresetCount) {
+        return RGB(255, 255, 255);
     }
+    return kPresetScreenColours[static_cast<std::size_t>(colorPreset - 1)];
 }
 
 void CVespaneRezuVovAdodizozaviDlg::OnPaint() {

@@ -117,22 +117,21 @@ void EmulatedBus::addController() {
     add(std::move(controller));
 }
 
+void EmulatedBus::addInert(const Attributes& attributes, const std::string& extra,
+                           const Capabilities& capabilities) {
+    EmulatedInterface interface;
+    interface.devicePath = InterfacePath(attributes.vendorId, attributes.productId, extra, size());
+    interface.attributes = attributes;
+    interface.capabilities = capabilities;
+    add(std::move(interface));
+}
+
 void EmulatedBus::addKeyboard() {
-    add({EmulatedInterface::Kind::Inert,
-         InterfacePath(0x046D, 0xC31C, "&mi_00", size()),
-         std::nullopt,
-         {0x046D, 0xC31C, 0x6400},
-         kKeyboardCollection,
-         false});
+    addInert({0x046D, 0xC31C, 0x6400}, "&mi_00", kKeyboardCollection);
 }
 
 void EmulatedBus::addMouse() {
-    add({EmulatedInterface::Kind::Inert,
-         InterfacePath(0x046D, 0xC077, "", size()),
-         std::nullopt,
-         {0x046D, 0xC077, 0x7200},
-         kMouseCollection,
-         false});
+    addInert({0x046D, 0xC077, 0x7200}, "", kMouseCollection);
 }
 
 void EmulatedBus::addGap() {
@@ -140,12 +139,7 @@ void EmulatedBus::addGap() {
 }
 
 void EmulatedBus::addLookalike(const std::string& extra) {
-    add({EmulatedInterface::Kind::Inert,
-         InterfacePath(kControllerVendorId, kControllerProductId, extra, size()),
-         std::nullopt,
-         {kControllerVendorId, kControllerProductId, 0x0100},
-         kVendorCollection,
-         false});
+    addInert({kControllerVendorId, kControllerProductId, 0x0100}, extra, kVendorCollection);
 }
 
 void EmulatedBus::replugController() {

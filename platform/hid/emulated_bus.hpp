@@ -67,6 +67,10 @@ class EmulatedBus final : public Bus {
     static std::string NodeName(std::size_t index);
 
   private:
+    // Some other HID interface with these IDs and collections, its path made with `extra`.
+    void addInert(const Attributes& attributes, const std::string& extra,
+                  const Capabilities& capabilities);
+
     std::shared_ptr<EmulatedController> controller_;
     std::shared_ptr<int> openHandles_;
     std::vector<EmulatedInterface> interfaces_;

@@ -91,36 +91,7 @@ std::uint32_t PixelOf(HWND window, int x, int y) {
     return surface != nullptr && surface->contains(x, y) ? surface->at(x, y) : 0xFFFFFFFFu;
 }
 
-namespace {
-
-Picture PictureOf(HBITMAP bitmap) {
-    Picture picture;
-    BITMAP info;
-    if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) {
-        return picture;
-    }
-    picture.width = info.bmWidth;
-    picture.height = info.bmHeight;
-    std::vector<std::uint8_t> bits(static_cast<std::size_t>(info.bmWidth) * info.bmHeight * 4);
-    GetBitmapBits(bitmap, static_cast<LONG>(bits.size()), bits.data());
-    picture.pixels.resize(bits.size() / 4);
-    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
-        picture.pixels[i] = static_cast<std::uint32_t>(bits[i * 4]) |
-                            (static_cast<std::uint32_t>(bits[i * 4 + 1]) << 8) |
-                            (static_cast<std::uint32_t>(bits[i * 4 + 2]) << 16);
-    }
-    return picture;
-}
-
-}  // namespace
-
-Picture LoadPicture(UINT resourceId) {
-    CBitmap bitmap;
-    bitmap.LoadBitmapW(resourceId);
-    return PictureOf(bitmap);
-}
-
-Picture PictureWithNumber(UINT resourceId, int number, POINT at) {
+Surface PictureWithNumber(UINT resourceId, int number, POINT at) {
     CBitmap bitmap;
     bitmap.LoadBitmapW(resourceId);
     CDC dc;
@@ -130,7 +101,7 @@ Picture PictureWithNumber(UINT resourceId, int number, POINT at) {
     const std::wstring text = std::to_wstring(number);
     dc.TextOutW(at.x, at.y, text.c_str(), static_cast<int>(text.size()));
     dc.SelectObject(previous);
-    return PictureOf(bitmap);
+    return BitmapPixels(bitmap);
 }
 
 }  // namespace shelltest

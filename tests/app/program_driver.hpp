@@ -13,6 +13,7 @@
 #include "numdlg/num_dlg.hpp"
 #include "platform/backend/headless/headless_backend.hpp"
 #include "platform/hid/emulated_system_bus.hpp"
+#include "tests/support/bitmap_pixels.hpp"
 
 namespace shelltest {
 
@@ -46,16 +47,8 @@ void ClickLanguage();
 
 // The colour of a pixel of a top-level window's surface (0x00RRGGBB), window coordinates.
 std::uint32_t PixelOf(HWND window, int x, int y);
-// The pixels of a bitmap resource (0x00RRGGBB), rows top to bottom.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels;
-    std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-};
-Picture LoadPicture(UINT resourceId);
 // A bitmap resource with a number drawn on it as the popup draws it: transparent background,
 // the default font and colour, at `at`.
-Picture PictureWithNumber(UINT resourceId, int number, POINT at);
+Surface PictureWithNumber(UINT resourceId, int number, POINT at);
 
 }  // namespace shelltest

@@ -162,13 +162,8 @@ TEST_F(CaptionTest, NewFontShowsOnlyAtTheNextPaint) {
     Create(button, {20, 20, 100, 50}, L"Apply");
     const std::vector<bool> before = PlainInk(button);
 
-    LOGFONTW logFont;
-    logFont.lfHeight = 22;
-    logFont.lfWeight = FW_BOLD;
-    const std::wstring face = L"Liberation Sans";
-    face.copy(logFont.lfFaceName, face.size());
     CFont font;
-    ASSERT_TRUE(font.CreateFontIndirectW(&logFont));
+    ASSERT_TRUE(CreateBoldFont(font, 22));
     SendMessageW(button.m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), TRUE);
     Pump();
     EXPECT_EQ(button.font, static_cast<HFONT>(font.m_hObject));

@@ -1,5 +1,7 @@
 #include "harness.hpp"
 
+#include <string>
+
 #include "controls/bitmap_slider.hpp"
 #include "platform/backend/headless/headless_backend.hpp"
 #include "platform/gdi/bmp.hpp"
@@ -57,6 +59,15 @@ std::vector<bool> Ink(const TestParent& parent, const CWnd& child, int w, int h,
         }
     }
     return ink;
+}
+
+bool CreateBoldFont(CFont& font, LONG height) {
+    LOGFONTW logFont;
+    logFont.lfHeight = height;
+    logFont.lfWeight = FW_BOLD;
+    const std::wstring face = L"Liberation Sans";
+    face.copy(logFont.lfFaceName, face.size());
+    return font.CreateFontIndirectW(&logFont) != FALSE;
 }
 
 Surface Picture(int width, int height, const std::function<COLORREF(int x, int y)>& color) {

@@ -38,6 +38,9 @@ std::vector<bool> Ink(const class TestParent& parent, const CWnd& child, int w, 
 // A bitmap picture built pixel by pixel (colour of each point).
 Surface Picture(int width, int height, const std::function<COLORREF(int x, int y)>& color);
 
+// Makes `font` a bold Liberation Sans `height` pixels high; false when that fails.
+bool CreateBoldFont(CFont& font, LONG height);
+
 // While alive, these pictures are the program's bitmap resources (by ID), and no others.
 class ResourceOverride {
   public:

@@ -127,13 +127,8 @@ TEST_F(StaticTest, SetFontRepaintsOnlyWithTheRedrawFlag) {
     Create(label, {20, 20, 20 + kW, 20 + kH}, SS_CENTER, L"Lights Qty");
     const std::vector<bool> before = LabelInk(label);
 
-    LOGFONTW logFont;
-    logFont.lfHeight = 20;
-    logFont.lfWeight = FW_BOLD;
-    const std::wstring face = L"Liberation Sans";
-    face.copy(logFont.lfFaceName, face.size());
     CFont font;
-    ASSERT_TRUE(font.CreateFontIndirectW(&logFont));
+    ASSERT_TRUE(CreateBoldFont(font, 20));
     const auto handle = reinterpret_cast<WPARAM>(font.GetSafeHandle());
 
     SendMessageW(label.m_hWnd, WM_SETFONT, handle, FALSE);

@@ -19,11 +19,7 @@ TEST(HidapiBus, WithoutControllerStartUpFindsNothingAndQueriesEchoTheirReports) 
     DeviceLink link(hid::SystemBus());
     link.FindController();
     if (link.deviceHandle() != nullptr) GTEST_SKIP() << "a controller is plugged into this machine";
-    const ArgbState state = QueryArgbState(link);
-    EXPECT_EQ(state.mode, 0);
-    EXPECT_EQ(state.red, 0);
-    EXPECT_EQ(state.green, 0);
-    EXPECT_EQ(state.blue, 0);
+    EXPECT_EQ(QueryArgbState(link), (ArgbState{0, 0, 0, 0}));
     EXPECT_EQ(QueryLedCount(link, 0), 0);
     EXPECT_EQ(QueryLedCount(link, 24), 24);
     NoMessages messages;

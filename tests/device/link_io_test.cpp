@@ -59,11 +59,7 @@ TEST_F(DeviceLinkIo, StartUpQueriesReadWhatTheControllerHolds) {
     controller().state().argb = {9, 0, 10, 20, 30};
     controller().state().ledCount = 30;
     Connect();
-    const ArgbState state = QueryArgbState(link);
-    EXPECT_EQ(state.mode, 9);
-    EXPECT_EQ(state.red, 10);
-    EXPECT_EQ(state.green, 20);
-    EXPECT_EQ(state.blue, 30);
+    EXPECT_EQ(QueryArgbState(link), (ArgbState{9, 10, 20, 30}));
     EXPECT_EQ(QueryLedCount(link, 0), 30);
 
     ASSERT_EQ(controller().received().size(), 2u);
@@ -129,11 +125,7 @@ TEST_F(DeviceLinkIo, WithoutControllerQueriesReturnWhatWasWritten) {
     controller().setPresent(false);
     link.FindController();
     ASSERT_EQ(link.deviceHandle(), nullptr);
-    const ArgbState state = QueryArgbState(link);
-    EXPECT_EQ(state.mode, 0);
-    EXPECT_EQ(state.red, 0);
-    EXPECT_EQ(state.green, 0);
-    EXPECT_EQ(state.blue, 0);
+    EXPECT_EQ(QueryArgbState(link), (ArgbState{0, 0, 0, 0}));
     EXPECT_EQ(QueryLedCount(link, 0), 0);
     EXPECT_EQ(QueryLedCount(link, 17), 17);
     ApplyArgbEffect(link, 1, 1, 0, 0, 0);

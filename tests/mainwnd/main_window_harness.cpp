@@ -103,27 +103,6 @@ void RunMainWindow(const MainWindowStep& step) {
     RunMainWindow(hid::ControllerStart{}, step);
 }
 
-Surface ResourcePixels(UINT resourceId) {
-    CBitmap bitmap;
-    BITMAP info{};
-    if (!bitmap.LoadBitmapW(resourceId) || bitmap.GetBitmap(&info) == 0) {
-        return Surface{};
-    }
-    std::vector<std::uint8_t> bits(static_cast<std::size_t>(info.bmWidth) * info.bmHeight * 4);
-    GetBitmapBits(static_cast<HBITMAP>(bitmap.m_hObject), static_cast<LONG>(bits.size()),
-                  bits.data());
-    Surface picture(info.bmWidth, info.bmHeight);
-    std::size_t i = 0;
-    for (int y = 0; y < info.bmHeight; ++y) {
-        for (int x = 0; x < info.bmWidth; ++x, i += 4) {
-            picture.set(
-                x, y,
-                (std::uint32_t{bits[i + 2]} << 16) | (std::uint32_t{bits[i + 1]} << 8) | bits[i]);
-        }
-    }
-    return picture;
-}
-
 void ExpectSliderColour(const CVespaneRezuVovAdodizozaviDlg& dlg, int red, int green, int blue) {
     EXPECT_EQ(dlg.redSlider.position, red);
     EXPECT_EQ(dlg.greenSlider.position, green);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/bitmap_pixels.hpp"
 #include "tools/headless/headless_main_window.hpp"
 
 using Report = hid::EmulatedController::Report;
@@ -55,9 +56,6 @@ using MainWindowStep = std::function<void(MainWindowHarness& run, MainDialog& dl
 void RunMainWindow(const hid::ControllerStart& start, const MainWindowStep& step);
 // The same over the emulated controller's defaults.
 void RunMainWindow(const MainWindowStep& step);
-
-// The bitmap resource's pixels (0x00RRGGBB), empty when there is none.
-Surface ResourcePixels(UINT resourceId);
 
 // The custom colour as the three sliders hold it.
 void ExpectSliderColour(const CVespaneRezuVovAdodizozaviDlg& dlg, int red, int green, int blue);

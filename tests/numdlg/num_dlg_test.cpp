@@ -26,9 +26,9 @@ constexpr Language kChinese{"Chinese", true, 240, {210, 65}};
 
 // The popup's pixels around the number equal the skin with exactly that number drawn on it.
 void ExpectNumberShown(const CNumDlg& popup, const Language& language, int number) {
-    const Picture expected = PictureWithNumber(language.skin, number, language.number);
-    const Picture plain = LoadPicture(language.skin);
-    ASSERT_EQ(expected.width, 340);
+    const Surface expected = PictureWithNumber(language.skin, number, language.number);
+    const Surface plain = ResourcePixels(language.skin);
+    ASSERT_EQ(expected.width(), 340);
     int differing = 0;
     int textPixels = 0;
     for (int y = language.number.y - 6; y < language.number.y + 24; ++y) {
@@ -131,7 +131,7 @@ TEST_P(NumDlgTest, OpensOnItsSkinCentredWithTheCountClampedIntoTheSlider) {
             EXPECT_EQ(popup.okButton.hotBmp, 244U);
 
             // The skin is drawn one to one, with the slider's position as the number.
-            const Picture skin = LoadPicture(language.skin);
+            const Surface skin = ResourcePixels(language.skin);
             EXPECT_EQ(PixelOf(popup.GetSafeHwnd(), 170, 20), skin.at(170, 20));
             ExpectNumberShown(popup, language, shown);
             PressEscapeIfOpen();

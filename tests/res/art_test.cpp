@@ -13,20 +13,9 @@
 #include "platform/gdi/bmp.hpp"
 #include "platform/gdi/icon.hpp"
 #include "platform/wnd/wnd.hpp"
+#include "tests/support/bitmap_pixels.hpp"
 
 namespace {
-
-// A loaded bitmap's pixels, 0x00RRGGBB, rows top to bottom.
-struct ArtImage {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels;
-
-    std::uint32_t at(int x, int y) const {
-        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                      static_cast<std::size_t>(x)];
-    }
-};
 
 struct Expected {
     int id;
@@ -50,21 +39,9 @@ double Luma(std::uint32_t p) {
     return 0.299 * Red(p) + 0.587 * Green(p) + 0.114 * Blue(p);
 }
 
-ArtImage Load(int id) {
-    CBitmap bitmap;
-    if (!bitmap.LoadBitmapW(static_cast<UINT>(id))) {
-        ADD_FAILURE() << "bitmap " << id << " cannot be loaded";
-        return {};
-    }
-    BITMAP info;
-    bitmap.GetBitmap(&info);
-    ArtImage image{info.bmWidth, info.bmHeight, {}};
-    std::vector<std::uint8_t> bits(static_cast<std::size_t>(info.bmWidth) *
-                                   static_cast<std::size_t>(info.bmHeight) * 4);
-    GetBitmapBits(bitmap, static_cast<LONG>(bits.size()), bits.data());
-    for (std::size_t i = 0; i < bits.size(); i += 4)
-        image.pixels.push_back((std::uint32_t{bits[i + 2]} << 16) |
-                               (std::uint32_t{bits[i + 1]} << 8) | bits[i]);
+Surface Load(int id) {
+    Surface image = ResourcePixels(static_cast<UINT>(id));
+    if (image.empty()) ADD_FAILURE() << "bitmap " << id << " cannot be loaded";
     return image;
 }
 
@@ -112,9 +89,9 @@ TEST(ArtFiles, EveryLoadedBitmapExistsAtItsExactSize) {
     const std::vector<Expected> all = AllBitmaps();
     EXPECT_EQ(all.size(), 112u);
     for (const Expected& e : all) {
-        const ArtImage image = Load(e.id);
-        EXPECT_EQ(image.width, e.width) << "bitmap " << e.id;
-        EXPECT_EQ(image.height, e.height) << "bitmap " << e.id;
+        const Surface image = Load(e.id);
+        EXPECT_EQ(image.width(), e.width) << "bitmap " << e.id;
+        EXPECT_EQ(image.height(), e.height) << "bitmap " << e.id;
     }
 }
 
@@ -139,9 +116,9 @@ TEST(ArtFiles, IconIs32By32WithMagentaAroundIt) {
 }
 
 TEST(ArtShapes, SkinKeepsItsWholeRectangleAndTheWhitePreviewSquare) {
-    const ArtImage skin = Load(130);
-    ASSERT_EQ(skin.width, 800);
-    for (int y = 0; y < skin.height; ++y) {
+    const Surface skin = Load(130);
+    ASSERT_EQ(skin.width(), 800);
+    for (int y = 0; y < skin.height(); ++y) {
         EXPECT_FALSE(NearWhite(skin.at(0, y))) << "row " << y;
         EXPECT_FALSE(NearWhite(skin.at(799, y))) << "row " << y;
     }
@@ -151,10 +128,11 @@ TEST(ArtShapes, SkinKeepsItsWholeRectangleAndTheWhitePreviewSquare) {
 
 TEST(ArtShapes, NoShapedBitmapHasAnAllWhiteRow) {
     for (const Expected& e : ShapedBitmaps()) {
-        const ArtImage image = Load(e.id);
-        for (int y = 0; y < image.height; ++y) {
+        const Surface image = Load(e.id);
+        for (int y = 0; y < image.height(); ++y) {
             bool allWhite = true;
-            for (int x = 0; x < image.width && allWhite; ++x) allWhite = NearWhite(image.at(x, y));
+            for (int x = 0; x < image.width() && allWhite; ++x)
+                allWhite = NearWhite(image.at(x, y));
             EXPECT_FALSE(allWhite) << "bitmap " << e.id << " row " << y;
         }
     }
@@ -162,9 +140,9 @@ TEST(ArtShapes, NoShapedBitmapHasAnAllWhiteRow) {
 
 TEST(ArtThumbs, ColourThumbsHaveTransparentTopAndBottomRowsAndAColouredBar) {
     for (const int id : {233, 236, 237}) {
-        const ArtImage thumb = Load(id);
-        ASSERT_EQ(thumb.width, 3);
-        ASSERT_EQ(thumb.height, 12);
+        const Surface thumb = Load(id);
+        ASSERT_EQ(thumb.width(), 3);
+        ASSERT_EQ(thumb.height(), 12);
         const std::uint32_t key = thumb.at(0, 0);
         EXPECT_EQ(key, 0x080808u) << "bitmap " << id;
         for (int x = 0; x < 3; ++x) {
@@ -180,19 +158,19 @@ TEST(ArtThumbs, ColourThumbsHaveTransparentTopAndBottomRowsAndAColouredBar) {
 }
 
 TEST(ArtThumbs, QuantityThumbKeyOccursOnlyInItsCorner) {
-    const ArtImage thumb = Load(247);
-    ASSERT_EQ(thumb.width, 9);
+    const Surface thumb = Load(247);
+    ASSERT_EQ(thumb.width(), 9);
     EXPECT_EQ(thumb.at(0, 0), 0xFCFDFFu);
-    EXPECT_EQ(std::count(thumb.pixels.begin(), thumb.pixels.end(), 0xFCFDFFu), 1);
+    EXPECT_EQ(std::count(thumb.pixels().begin(), thumb.pixels().end(), 0xFCFDFFu), 1);
 }
 
 TEST(ArtWheel, RimHoldsEveryHueAndTheOutsideIsTheIgnoredColour) {
-    const ArtImage wheel = Load(227);
-    ASSERT_EQ(wheel.width, 171);
+    const Surface wheel = Load(227);
+    ASSERT_EQ(wheel.width(), 171);
     for (const auto& [x, y] : {std::pair{0, 0}, {170, 0}, {0, 170}, {170, 170}, {1, 85}})
         EXPECT_EQ(wheel.at(x, y), 0x0D1D25u) << x << "," << y;
     const auto has = [&wheel](std::uint32_t p) {
-        return std::find(wheel.pixels.begin(), wheel.pixels.end(), p) != wheel.pixels.end();
+        return std::find(wheel.pixels().begin(), wheel.pixels().end(), p) != wheel.pixels().end();
     };
     for (const std::uint32_t pure :
          {0xFF0000u, 0x00FF00u, 0x0000FFu, 0xFFFF00u, 0x00FFFFu, 0xFF00FFu})
@@ -200,7 +178,7 @@ TEST(ArtWheel, RimHoldsEveryHueAndTheOutsideIsTheIgnoredColour) {
     // Every hue, in steps of 5 degrees, appears at full saturation (one component 255, one 0)
     // within 3 degrees.
     std::vector<bool> seen(72, false);
-    for (const std::uint32_t p : wheel.pixels) {
+    for (const std::uint32_t p : wheel.pixels()) {
         const int r = Red(p);
         const int g = Green(p);
         const int b = Blue(p);
@@ -229,8 +207,8 @@ TEST(ArtPopup, NumberAreaIsLightForBlackDigits) {
         int left, top, right, bottom;
     };
     for (const Area a : {Area{240, 210, 66, 237, 84}, Area{250, 237, 64, 262, 84}}) {
-        const ArtImage skin = Load(a.id);
-        ASSERT_EQ(skin.width, 340);
+        const Surface skin = Load(a.id);
+        ASSERT_EQ(skin.width(), 340);
         for (int y = a.top; y < a.bottom; ++y)
             for (int x = a.left; x < a.right; ++x)
                 ASSERT_GT(Luma(skin.at(x, y)), 170.0) << "bitmap " << a.id << " " << x << "," << y;
@@ -240,8 +218,8 @@ TEST(ArtPopup, NumberAreaIsLightForBlackDigits) {
 // "Apply" is written on the plate in white bold: the plate must be dark enough to carry it.
 TEST(ArtPlates, ApplyPlateIsDarkBehindItsCaption) {
     for (const int id : {206, 207}) {
-        const ArtImage plate = Load(id);
-        ASSERT_EQ(plate.width, 194);
+        const Surface plate = Load(id);
+        ASSERT_EQ(plate.width(), 194);
         double sum = 0;
         int n = 0;
         for (int y = 14; y < 35; ++y)
