@@ -1,14 +1,27 @@
 // The floor of start-up: a bare SDL2 program that opens an 800 x 540 window, blits one picture
 // into it and waits to be ended. With VR_TRACE_PRESENTS set it prints, like the program's
 // backend, an "appear" line with the steady clock in µs once the picture is on the screen.
+//
+//   bare_sdl_window [--wake-every MS]
+//
+// With --wake-every it also wakes every MS milliseconds while nothing happens, doing nothing
+// then: the floor of a program's timer tick through SDL's event wait.
 #include <SDL.h>
 
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
-int main() {
+int main(int argc, char** argv) {
+    int wakeEveryMs = -1;  // sleep until an event comes
+    if (argc == 3 && std::strcmp(argv[1], "--wake-every") == 0) {
+        wakeEveryMs = std::atoi(argv[2]);
+    } else if (argc != 1) {
+        std::fprintf(stderr, "usage: bare_sdl_window [--wake-every MS]\n");
+        return EXIT_FAILURE;
+    }
     // A software window surface, as the program uses (no OpenGL set-up).
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
@@ -40,7 +53,16 @@ int main() {
                          std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
     }
     SDL_Event event;
-    while (SDL_WaitEvent(&event) != 0 && event.type != SDL_QUIT) {
+    while (true) {
+        if (SDL_WaitEventTimeout(&event, wakeEveryMs) == 0) {
+            if (wakeEveryMs < 0) {
+                break;  // the wait failed
+            }
+            continue;  // the tick: nothing to do
+        }
+        if (event.type == SDL_QUIT) {
+            break;
+        }
         if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
             SDL_UpdateWindowSurface(window);
         }

@@ -28,10 +28,14 @@ namespace {
 
 using std::chrono::steady_clock;
 
+// Which trace lines the program prints: its presents only, or also every wake-up (a line on a
+// pipe costs the program a good part of a wake-up's CPU, so CPU figures are taken without).
+enum class Trace { Presents, PresentsAndWakeUps };
+
 // The program, started with its stderr on a pipe; ended when the object goes.
 class TracedProgram {
   public:
-    explicit TracedProgram(std::vector<std::string> argv) {
+    explicit TracedProgram(std::vector<std::string> argv, Trace trace = Trace::PresentsAndWakeUps) {
         if (pipe(fds_.data()) != 0) {
             return;
         }
@@ -40,7 +44,10 @@ class TracedProgram {
         posix_spawn_file_actions_adddup2(&actions, fds_[1], STDERR_FILENO);
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addclose(&actions, fds_[0]);
-        std::vector<std::string> environment{"VR_TRACE_WAKEUPS=1", "VR_TRACE_PRESENTS=1"};
+        std::vector<std::string> environment{"VR_TRACE_PRESENTS=1"};
+        if (trace == Trace::PresentsAndWakeUps) {
+            environment.emplace_back("VR_TRACE_WAKEUPS=1");
+        }
         for (char** e = environ; *e != nullptr; ++e) {
             environment.emplace_back(*e);
         }
@@ -100,12 +107,31 @@ class TracedProgram {
         return found;
     }
 
-    // The CPU time the program has used so far, in ns (/proc/PID/schedstat).
+    // The CPU time the program's main thread has used so far, in ns (/proc/PID/schedstat).
     double CpuNs() const {
         std::ifstream schedstat("/proc/" + std::to_string(pid_) + "/schedstat");
         double ns = 0;
         schedstat >> ns;
         return ns;
+    }
+
+    // How many times the main thread has gone to sleep so far: its wake-ups, counted without
+    // the program's help.
+    long long Sleeps() const {
+        std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+        std::string line;
+        const std::string key = "voluntary_ctxt_switches:";
+        while (std::getline(status, line)) {
+            if (line.rfind(key, 0) == 0) {
+                return std::stoll(line.substr(key.size()));
+            }
+        }
+        return -1;
+    }
+
+    // Reads and drops what the program prints until the deadline.
+    void Idle(steady_clock::time_point until) {
+        ReadLines(until, [](const std::string& /*line*/) { return false; });
     }
 
   private:
@@ -202,28 +228,42 @@ BENCHMARK_CAPTURE(IdleWakeUps, demo_pointer_on_window, std::string(VR_PLATFORM_D
     ->UseRealTime();
 
 // Start-up to the first frame on the screen: from starting the process to its "appear" trace
-// line (the steady clock, in µs, after the first picture went to the X server), median of
-// interleaved runs.
-double StartUpMs(const std::string& program) {
+// line (the steady clock, in µs, after the first picture went to the X server), and the CPU its
+// main thread had used by then; medians of interleaved runs.
+struct StartUp {
+    double wallMs = -1;
+    double cpuMs = -1;
+};
+
+StartUp MeasureStartUp(const std::string& program) {
     const auto start = std::chrono::duration_cast<std::chrono::microseconds>(
                            steady_clock::now().time_since_epoch())
                            .count();
     TracedProgram traced({program});
     std::istringstream line(
         traced.WaitForLine("appear ", steady_clock::now() + std::chrono::seconds(20)));
+    const double cpuNs = traced.CpuNs();
     std::string kind;
     long long ticks = 0;
     long long pixels = 0;
     long long at = 0;
     if (!(line >> kind >> ticks >> pixels >> at)) {
-        return -1;
+        return StartUp{};
     }
-    return static_cast<double>(at - start) / 1000.0;
+    return StartUp{static_cast<double>(at - start) / 1000.0, cpuNs / 1e6};
 }
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values.empty() ? -1 : values[values.size() / 2];
+}
+
+// The load average over the last minute: the figures are only comparable at a like load.
+double LoadAverage() {
+    std::ifstream loadavg("/proc/loadavg");
+    double load = -1;
+    loadavg >> load;
+    return load;
 }
 
 [[maybe_unused]] void StartUpAgainstBareSdl(benchmark::State& state, const std::string& program) {
@@ -232,15 +272,26 @@ double Median(std::vector<double> values) {
         return;
     }
     for (auto _ : state) {
-        std::vector<double> bare;
-        std::vector<double> ours;
+        std::vector<double> bareWall;
+        std::vector<double> bareCpu;
+        std::vector<double> ourWall;
+        std::vector<double> ourCpu;
+        const double loadBefore = LoadAverage();
         for (int round = 0; round < state.range(0); ++round) {
-            bare.push_back(StartUpMs(VR_BARE_SDL_WINDOW));
-            ours.push_back(StartUpMs(program));
+            const StartUp bare = MeasureStartUp(VR_BARE_SDL_WINDOW);
+            const StartUp ours = MeasureStartUp(program);
+            bareWall.push_back(bare.wallMs);
+            bareCpu.push_back(bare.cpuMs);
+            ourWall.push_back(ours.wallMs);
+            ourCpu.push_back(ours.cpuMs);
         }
-        state.counters["bare_sdl_ms"] = Median(bare);
-        state.counters["program_ms"] = Median(ours);
-        state.counters["ratio"] = Median(ours) / Median(bare);
+        state.counters["bare_sdl_ms"] = Median(bareWall);
+        state.counters["program_ms"] = Median(ourWall);
+        state.counters["ratio"] = Median(ourWall) / Median(bareWall);
+        state.counters["bare_sdl_cpu_ms"] = Median(bareCpu);
+        state.counters["program_cpu_ms"] = Median(ourCpu);
+        state.counters["cpu_ratio"] = Median(ourCpu) / Median(bareCpu);
+        state.counters["load"] = (loadBefore + LoadAverage()) / 2;
     }
 }
 
@@ -251,32 +302,56 @@ BENCHMARK_CAPTURE(StartUpAgainstBareSdl, program_vs_bare_sdl_window, std::string
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
 
-// The program's CPU over 20 s with the pointer resting on Apply (after its tooltip has come and
-// gone): the hover watch's ticks.
-void RestingOnApplyCpu(benchmark::State& state) {
+// CPU and wake-ups of a program's main thread over 20 s, untraced, once `settle` has passed
+// after its first frame and `prepare` (given the program's pid) has run.
+template <typename Prepare>
+void RestingCpu(benchmark::State& state, std::vector<std::string> argv, Prepare prepare,
+                std::chrono::seconds settle) {
     if (std::getenv("DISPLAY") == nullptr) {
         state.SkipWithError("no X display: run this through tests/x11/with_x.sh");
         return;
     }
     for (auto _ : state) {
-        TracedProgram traced({VR_SIMULATOR});
-        const std::string pid = std::to_string(traced.pid());
+        TracedProgram traced(argv, Trace::Presents);
         if (traced.WaitForLine("appear ", steady_clock::now() + std::chrono::seconds(20)).empty()) {
             state.SkipWithError("the program's window never appeared");
             return;
         }
-        Shell("xdotool search --onlyvisible --pid " + pid + " --name . mousemove --window %1 " +
-              "683 498");
-        traced.CountWakeUps(steady_clock::now() + std::chrono::seconds(4));
-        const double before = traced.CpuNs();
-        const int wakeUps = traced.CountWakeUps(steady_clock::now() + std::chrono::seconds(20));
-        const double cpuNs = traced.CpuNs() - before;
+        prepare(std::to_string(traced.pid()));
+        traced.Idle(steady_clock::now() + settle);
+        const double cpuBefore = traced.CpuNs();
+        const long long sleepsBefore = traced.Sleeps();
+        traced.Idle(steady_clock::now() + std::chrono::seconds(20));
+        const double cpuNs = traced.CpuNs() - cpuBefore;
+        const long long wakeUps = traced.Sleeps() - sleepsBefore;
         state.counters["cpu_ms_per_20s"] = cpuNs / 1e6;
-        state.counters["wakeups"] = wakeUps;
+        state.counters["wakeups"] = static_cast<double>(wakeUps);
         state.counters["cpu_us_per_wakeup"] = wakeUps > 0 ? cpuNs / 1e3 / wakeUps : 0;
+        state.counters["load"] = LoadAverage();
     }
 }
+
+// The program with the pointer resting on Apply (after its tooltip has come and gone): the hover
+// watch's ticks.
+void RestingOnApplyCpu(benchmark::State& state) {
+    RestingCpu(
+        state, {VR_SIMULATOR},
+        [](const std::string& pid) {
+            Shell("xdotool search --onlyvisible --pid " + pid + " --name . mousemove --window %1 " +
+                  "683 498");
+        },
+        std::chrono::seconds(4));
+}
 BENCHMARK(RestingOnApplyCpu)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// The floor of such a tick through SDL: a bare SDL2 window woken by its event wait every 200 ms
+// (the hover watch's period), doing nothing then.
+void BareSdlTickCpu(benchmark::State& state) {
+    RestingCpu(
+        state, {VR_BARE_SDL_WINDOW, "--wake-every", "200"}, [](const std::string& /*pid*/) {},
+        std::chrono::seconds(1));
+}
+BENCHMARK(BareSdlTickCpu)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 // The floor of a wake-up on this machine: this thread sleeping in poll() for 200 ms at a time
 // (the hover watch's period), its CPU per 20 s and per wake-up; the program's resting CPU is
@@ -289,7 +364,7 @@ void BarePollWakeUpCpu(benchmark::State& state) {
             schedstat >> ns;
             return ns;
         };
-        constexpr int kWakeUps = 25;
+        constexpr int kWakeUps = 50;
         const double before = threadCpuNs();
         for (int i = 0; i < kWakeUps; ++i) {
             poll(nullptr, 0, 200);
@@ -297,6 +372,7 @@ void BarePollWakeUpCpu(benchmark::State& state) {
         const double cpuNs = threadCpuNs() - before;
         state.counters["cpu_us_per_wakeup"] = cpuNs / 1e3 / kWakeUps;
         state.counters["cpu_ms_per_20s"] = cpuNs / 1e6 * 100 / kWakeUps;
+        state.counters["load"] = LoadAverage();
     }
 }
 BENCHMARK(BarePollWakeUpCpu)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();

@@ -137,15 +137,22 @@ LONG GetBitmapBits(HBITMAP bitmap, LONG size, void* bits) {
         }
         return static_cast<LONG>(n);
     }
-    for (int y = 0; y < s.height(); ++y) {
-        for (int x = 0; x < s.width(); ++x) {
-            const std::uint32_t p = s.at(x, y);
-            const std::uint8_t px[4] = {static_cast<std::uint8_t>(p),
-                                        static_cast<std::uint8_t>(p >> 8),
-                                        static_cast<std::uint8_t>(p >> 16), 0};
-            for (const std::uint8_t byte : px) {
-                if (n == limit) return static_cast<LONG>(n);
-                out[n++] = byte;
+    // Blue, green, red and a zero byte a pixel, row after row; the last pixel may be cut short.
+    const std::size_t width = static_cast<std::size_t>(s.width());
+    for (int y = 0; y < s.height() && n < limit; ++y) {
+        const std::uint32_t* row = s.row(y);
+        const std::size_t whole = std::min(width, (limit - n) / 4);
+        for (std::size_t x = 0; x < whole; ++x, n += 4) {
+            const std::uint32_t p = row[x];
+            out[n] = static_cast<std::uint8_t>(p);
+            out[n + 1] = static_cast<std::uint8_t>(p >> 8);
+            out[n + 2] = static_cast<std::uint8_t>(p >> 16);
+            out[n + 3] = 0;
+        }
+        if (whole < width) {
+            const std::uint32_t p = row[whole];
+            for (int byte = 0; n < limit; ++byte) {
+                out[n++] = static_cast<std::uint8_t>(byte < 3 ? p >> (8 * byte) : 0);
             }
         }
     }

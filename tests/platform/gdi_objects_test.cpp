@@ -128,6 +128,12 @@ TEST(GdiObjects, BitmapInformationAndBits) {
     EXPECT_EQ(bits, rgbx);
     std::array<std::uint8_t, 3> part{};
     EXPECT_EQ(GetBitmapBits(bitmap, 3, part.data()), 3);
+    EXPECT_EQ(part, (std::array<std::uint8_t, 3>{1, 2, 3}));
+    // A buffer that ends inside the second pixel gets the bytes that fit, the rest untouched.
+    std::array<std::uint8_t, 7> cut{};
+    cut.fill(0xAA);
+    EXPECT_EQ(GetBitmapBits(bitmap, 6, cut.data()), 6);
+    EXPECT_EQ(cut, (std::array<std::uint8_t, 7>{1, 2, 3, 0, 4, 5, 0xAA}));
     EXPECT_EQ(bitmap->surface.at(1, 0), 0x060504u);
     DeleteObject(bitmap);
 

@@ -1,10 +1,13 @@
 // Parts of the desktop backend that need no display: the window shape as X SHAPE bands (at 1x and
 // scaled), the key translation, the trail of the pointer's screen points, the screen points of
-// button events and the X errors the program lives through.
+// button events, the X errors the program lives through and the environment set around SDL's
+// start.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -12,6 +15,7 @@
 #include "platform/backend/sdl/device_scale.hpp"
 #include "platform/backend/sdl/key_map.hpp"
 #include "platform/backend/sdl/pointer_trail.hpp"
+#include "platform/backend/sdl/scoped_environment.hpp"
 #include "platform/backend/sdl/shape_bands.hpp"
 #include "platform/backend/sdl/x11_errors.hpp"
 #include "platform/wnd/messages.hpp"
@@ -303,3 +307,22 @@ TEST(X11Errors, OnlyASendToAWindowThatIsGoneIsHarmless) {
 }
 
 }  // namespace
+
+// Variables set for a while come back as they were: a set one with its old value, an unset one
+// unset (not set to an empty value).
+TEST(ScopedEnvironment, PutsEachVariableBackAsItWas) {
+    setenv("VR_TEST_SET", "before", 1);
+    unsetenv("VR_TEST_UNSET");
+    {
+        const platform::sdl::ScopedEnvironment scoped(
+            {{"VR_TEST_SET", "during"}, {"VR_TEST_UNSET", "/dev/null"}});
+        ASSERT_NE(std::getenv("VR_TEST_SET"), nullptr);
+        EXPECT_EQ(std::string(std::getenv("VR_TEST_SET")), "during");
+        ASSERT_NE(std::getenv("VR_TEST_UNSET"), nullptr);
+        EXPECT_EQ(std::string(std::getenv("VR_TEST_UNSET")), "/dev/null");
+    }
+    ASSERT_NE(std::getenv("VR_TEST_SET"), nullptr);
+    EXPECT_EQ(std::string(std::getenv("VR_TEST_SET")), "before");
+    EXPECT_EQ(std::getenv("VR_TEST_UNSET"), nullptr);
+    unsetenv("VR_TEST_SET");
+}

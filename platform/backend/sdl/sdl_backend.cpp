@@ -11,6 +11,7 @@
 #include "platform/backend/sdl/desktop_scale.hpp"
 #include "platform/backend/sdl/event_wait.hpp"
 #include "platform/backend/sdl/key_map.hpp"
+#include "platform/backend/sdl/scoped_environment.hpp"
 #include "platform/backend/sdl/x11_window.hpp"
 #include "platform/wnd/input.hpp"
 
@@ -62,7 +63,17 @@ SdlVideo::SdlVideo() {
     // are lost and the first tooltip ends the connection; the offscreen and dummy drivers show
     // nothing at all.
     SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_OVERRIDE);
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    const bool opened = [] {
+        // Two things SDL sets up at its start that the program never uses, since it takes keys
+        // as key events and no text: Xlib's input method, which would read the locale's whole
+        // compose table (thousands of sequences, a good part of SDL's start-up), and SDL's
+        // input-method support over the session bus, which would start a bus where none runs.
+        // The user's settings are back once SDL is up; SDL does not try the bus again.
+        const ScopedEnvironment unused(
+            {{"XCOMPOSEFILE", "/dev/null"}, {"DBUS_SESSION_BUS_ADDRESS", "disabled:"}});
+        return SDL_Init(SDL_INIT_VIDEO) == 0;
+    }();
+    if (!opened) {
         const std::string reason = WhyNoXServer();
         SDL_Quit();
         throw DisplayUnavailable(reason);
