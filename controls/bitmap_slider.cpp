@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "controls/mem_dc.hpp"
+#include "res/skin_layout.hpp"
 
 namespace {
 
@@ -17,10 +18,10 @@ struct TrackBitmaps {
 
 // Base and fill track of each track style, by resource ID.
 constexpr TrackBitmaps kTracks[] = {
-    {228, 228},  // TrackRed
-    {231, 231},  // TrackBlue
-    {232, 232},  // TrackGreen
-    {245, 246},  // TrackQuantity
+    {skin::kRedTrackImage, skin::kRedTrackImage},                // TrackRed
+    {skin::kBlueTrackImage, skin::kBlueTrackImage},              // TrackBlue
+    {skin::kGreenTrackImage, skin::kGreenTrackImage},            // TrackGreen
+    {skin::kQuantityTrackImage, skin::kQuantityTrackImage + 1},  // TrackQuantity
 };
 
 int Half(int n) {

@@ -21,6 +21,11 @@ ControlSpec ButtonRow(CMPButton& button, int normal, skin::Place at, int hot, in
         0,       font};
 }
 
+// A button whose hover image is the ID after its normal image.
+ControlSpec HoverButtonRow(CMPButton& button, int normal, skin::Place at, int disabled, int font) {
+    return ButtonRow(button, normal, at, normal + 1, disabled, font);
+}
+
 ControlSpec SliderRow(CBitmapSlider& slider, std::size_t row) {
     return ControlSpec{&slider,
                        kTrackbar,
@@ -61,27 +66,33 @@ std::array<ControlSpec, kMainControlCount> MainControlTable(CVespaneRezuVovAdodi
     std::size_t row = 0;
     const auto add = [&table, &row](const ControlSpec& spec) { table.at(row++) = spec; };
 
-    add(ButtonRow(dlg.colorWheel, 227, skin::kColorWheel, 227, 0, 5));
+    add(ButtonRow(dlg.colorWheel, skin::kColorWheelImage, skin::kColorWheel, skin::kColorWheelImage,
+                  0, 5));
     for (std::size_t i = 0; i < dlg.presetButtons.size(); ++i) {
         add(SwatchRow(dlg.presetButtons[i], i));
     }
-    ControlSpec apply = ButtonRow(dlg.applyButton, 206, skin::kApplyButton, 207, 0, 1);
+    ControlSpec apply = ButtonRow(dlg.applyButton, skin::kApplyImage, skin::kApplyButton,
+                                  skin::kApplyImage + 1, 0, 1);
     apply.text = L"灯效应用";
     add(apply);
-    add(ButtonRow(dlg.syncButton, 204, skin::kSyncButton, 204, 0, 5));
-    add(ButtonRow(dlg.argbButton, 201, skin::kArgbButton, 201, 0, 5));
-    add(ButtonRow(dlg.vrgbButton, 202, skin::kVrgbButton, 203, 0, 5));
-    add(ButtonRow(dlg.minimizeButton, 198, skin::kMinimizeButton, 199, 0, 5));
-    add(ButtonRow(dlg.closeButton, 196, skin::kCloseButton, 197, 0, 5));
+    add(ButtonRow(dlg.syncButton, skin::kSyncOffImage, skin::kSyncButton, skin::kSyncOffImage, 0,
+                  5));
+    add(ButtonRow(dlg.argbButton, skin::kArgbOnImage, skin::kArgbButton, skin::kArgbOnImage, 0, 5));
+    add(ButtonRow(dlg.vrgbButton, skin::kVrgbOffImage, skin::kVrgbButton, skin::kVrgbOnImage, 0,
+                  5));
+    add(HoverButtonRow(dlg.minimizeButton, skin::kMinimizeImage, skin::kMinimizeButton, 0, 5));
+    add(HoverButtonRow(dlg.closeButton, skin::kCloseImage, skin::kCloseButton, 0, 5));
     for (std::size_t k = 0; k < dlg.effectButtons.size(); ++k) {
         add(EffectRow(dlg.effectButtons[k], k));
     }
     add(SliderRow(dlg.redSlider, 0));
     add(SliderRow(dlg.greenSlider, 1));
     add(SliderRow(dlg.blueSlider, 2));
-    add(ButtonRow(dlg.ledQtyButton, 248, skin::kLedQtyButton, 249, 248, 0));
+    add(HoverButtonRow(dlg.ledQtyButton, skin::kArrowImage, skin::kLedQtyButton, skin::kArrowImage,
+                       0));
     add(LabelRow(dlg.ledCountLabel, 493, 109, 30, 18, 1));
-    add(ButtonRow(dlg.languageButton, 248, {710, 7}, 249, 248, 0));
+    add(HoverButtonRow(dlg.languageButton, skin::kArrowImage, skin::kLanguageButton,
+                       skin::kArrowImage, 0));
     add(LabelRow(dlg.languageLabel, 650, 5, 50, 18, 0));
     add(LabelRow(dlg.ledQtyLabel, 408, 104, 76, 30, 1));
     return table;

@@ -3,14 +3,15 @@
 #include "controls/skinned_window.hpp"
 #include "mainwnd/control_table.hpp"
 #include "mainwnd/main_window.hpp"
+#include "res/skin_layout.hpp"
 
 namespace {
 
-constexpr UINT kSkinBitmap = 130;
+constexpr UINT kSkinBitmap = skin::kMainSkinImage;
 
-constexpr UINT kRedThumb = 233;
-constexpr UINT kGreenThumb = 237;
-constexpr UINT kBlueThumb = 236;
+constexpr UINT kRedThumb = skin::kRedThumbImage;
+constexpr UINT kGreenThumb = skin::kGreenThumbImage;
+constexpr UINT kBlueThumb = skin::kBlueThumbImage;
 
 // The table's rows add 0x0100 (BS_LEFT, TBS_TOOLTIPS or SS_NOTIFY) to the child style.
 constexpr DWORD kTableControlStyle = kChildControlStyle | 0x0100;

@@ -38,7 +38,7 @@ struct ChannelLooks {
     UINT argb;
     UINT vrgb;
 };
-inline constexpr ChannelLooks kArgbChosenLooks{201, 202};
-inline constexpr ChannelLooks kVrgbChosenLooks{200, 203};
+inline constexpr ChannelLooks kArgbChosenLooks{skin::kArgbOnImage, skin::kVrgbOffImage};
+inline constexpr ChannelLooks kVrgbChosenLooks{skin::kArgbOffImage, skin::kVrgbOnImage};
 
-inline constexpr UINT kSyncOffImage = 204;
+inline constexpr UINT kSyncOffImage = skin::kSyncOffImage;

@@ -8,6 +8,7 @@
 #include "mainwnd/main_window.hpp"
 #include "platform/context.hpp"
 #include "platform/gdi/utf.hpp"
+#include "res/skin_layout.hpp"
 
 namespace {
 
@@ -16,7 +17,7 @@ struct SyncMode {
 };
 
 constexpr UINT kMainTemplate = 102;
-constexpr UINT kIconResource = 128;
+constexpr UINT kIconResource = skin::kAppIconImage;
 constexpr UINT kAboutMenuString = 101;
 
 constexpr DWORD kTipDelayMs = 200;

@@ -3,19 +3,20 @@
 #pragma once
 
 #include "platform/wintypes.hpp"
+#include "res/skin_layout.hpp"
 
 namespace numdlg {
 
-inline constexpr UINT kSkinChinese = 240;
-inline constexpr UINT kSkinEnglish = 250;
+inline constexpr UINT kSkinChinese = skin::kPopupSkinChinese;
+inline constexpr UINT kSkinEnglish = skin::kPopupSkinEnglish;
 
-inline constexpr UINT kResetNormal = 241;
-inline constexpr UINT kResetHot = 242;
-inline constexpr UINT kOkNormal = 243;
-inline constexpr UINT kOkHot = 244;
-inline constexpr UINT kDismissNormal = 196;
-inline constexpr UINT kDismissHot = 197;
-inline constexpr UINT kSliderThumb = 247;
+inline constexpr UINT kResetNormal = skin::kPopupResetImage;
+inline constexpr UINT kResetHot = skin::kPopupResetImage + 1;
+inline constexpr UINT kOkNormal = skin::kPopupOkImage;
+inline constexpr UINT kOkHot = skin::kPopupOkImage + 1;
+inline constexpr UINT kDismissNormal = skin::kCloseImage;
+inline constexpr UINT kDismissHot = skin::kCloseImage + 1;
+inline constexpr UINT kSliderThumb = skin::kQuantityThumbImage;
 
 inline constexpr UINT kResetId = 1500;
 inline constexpr UINT kOkId = 1501;

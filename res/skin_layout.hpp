@@ -28,6 +28,33 @@ constexpr int EffectGreyedId(int effect) {
 // The unselected images of presetButtons[0] to [7]; the selected image is the next ID.
 inline constexpr std::array<int, 8> kSwatchImages{208, 214, 218, 216, 220, 212, 210, 222};
 
+// The other bitmaps. Where a button has a hover image, it is the ID after its normal image.
+inline constexpr int kAppIconImage = 128;
+inline constexpr int kMainSkinImage = 130;
+inline constexpr int kCloseImage = 196;  // also the popup's hidden dismiss button
+inline constexpr int kMinimizeImage = 198;
+inline constexpr int kArgbOffImage = 200;  // ARGB not chosen; the next ID: chosen
+inline constexpr int kArgbOnImage = 201;
+inline constexpr int kVrgbOffImage = 202;
+inline constexpr int kVrgbOnImage = 203;
+inline constexpr int kSyncOffImage = 204;
+inline constexpr int kSyncOnImage = 205;
+inline constexpr int kApplyImage = 206;
+inline constexpr int kColorWheelImage = 227;
+inline constexpr int kRedTrackImage = 228;
+inline constexpr int kBlueTrackImage = 231;
+inline constexpr int kGreenTrackImage = 232;
+inline constexpr int kRedThumbImage = 233;
+inline constexpr int kBlueThumbImage = 236;
+inline constexpr int kGreenThumbImage = 237;
+inline constexpr int kPopupSkinChinese = 240;
+inline constexpr int kPopupResetImage = 241;
+inline constexpr int kPopupOkImage = 243;
+inline constexpr int kQuantityTrackImage = 245;  // the next ID: its filled part
+inline constexpr int kQuantityThumbImage = 247;
+inline constexpr int kArrowImage = 248;  // the LED count's and the language's arrow buttons
+inline constexpr int kPopupSkinEnglish = 250;
+
 // Main window.
 inline constexpr int kEffectColumnX = 37;  // column c (0 to 7) at x = 37 + 63 c
 inline constexpr int kEffectColumnStep = 63;
@@ -54,6 +81,7 @@ inline constexpr Place kVrgbButton{483, 29};
 inline constexpr Place kMinimizeButton{737, 3};
 inline constexpr Place kCloseButton{765, 3};
 inline constexpr Place kLedQtyButton{529, 108};
+inline constexpr Place kLanguageButton{710, 7};
 
 // LED quantity popup.
 inline constexpr Place kPopupSlider{49, 106};

@@ -27,11 +27,19 @@ constexpr Swatch kSwatches[] = {
     {skin::kSwatchImages[4], {255, 255, 255}}, {skin::kSwatchImages[7], {97, 54, 160}},
 };
 
+// A button's two looks: draw(false) under `id`, draw(true), its hover look, under the next ID.
+void AddLooks(std::vector<Piece>& pieces, int id, int width, int height,
+              const std::function<Canvas(bool)>& draw) {
+    pieces.push_back({id, width, height, [draw] { return draw(false); }});
+    pieces.push_back({id + 1, width, height, [draw] { return draw(true); }});
+}
+
 }  // namespace
 
 std::vector<Piece> Bitmaps() {
+    using namespace skin;
     std::vector<Piece> pieces;
-    pieces.push_back({130, 800, 540, DrawSkin});
+    pieces.push_back({kMainSkinImage, 800, 540, DrawSkin});
     for (int e = 1; e <= 24; ++e) {
         const int w = EffectWidth(e);
         pieces.push_back(
@@ -42,48 +50,38 @@ std::vector<Piece> Bitmaps() {
             pieces.push_back(
                 {EffectGreyedId(e), w, 59, [e, w] { return DrawEffectIcon(e, Look::Greyed, w); }});
     }
-    pieces.push_back({196, 24, 28, [] { return DrawWindowButton(true, false); }});
-    pieces.push_back({197, 24, 28, [] { return DrawWindowButton(true, true); }});
-    pieces.push_back({198, 24, 28, [] { return DrawWindowButton(false, false); }});
-    pieces.push_back({199, 24, 28, [] { return DrawWindowButton(false, true); }});
-    pieces.push_back({200, 72, 32, [] { return DrawChannelButton(false, false); }});
-    pieces.push_back({201, 72, 32, [] { return DrawChannelButton(false, true); }});
-    pieces.push_back({202, 70, 32, [] { return DrawChannelButton(true, false); }});
-    pieces.push_back({203, 70, 32, [] { return DrawChannelButton(true, true); }});
-    pieces.push_back({204, 34, 19, [] { return DrawSyncSwitch(false); }});
-    pieces.push_back({205, 34, 19, [] { return DrawSyncSwitch(true); }});
-    pieces.push_back({206, 194, 49, [] { return DrawApplyPlate(false); }});
-    pieces.push_back({207, 194, 49, [] { return DrawApplyPlate(true); }});
+    AddLooks(pieces, kCloseImage, 24, 28, [](bool hot) { return DrawWindowButton(true, hot); });
+    AddLooks(pieces, kMinimizeImage, 24, 28, [](bool hot) { return DrawWindowButton(false, hot); });
+    AddLooks(pieces, kArgbOffImage, 72, 32, [](bool on) { return DrawChannelButton(false, on); });
+    AddLooks(pieces, kVrgbOffImage, 70, 32, [](bool on) { return DrawChannelButton(true, on); });
+    AddLooks(pieces, kSyncOffImage, 34, 19, DrawSyncSwitch);
+    AddLooks(pieces, kApplyImage, 194, 49, DrawApplyPlate);
     for (const Swatch& s : kSwatches) {
         const Rgb c = s.color;
-        pieces.push_back({s.unselectedId, 29, 28, [c] { return DrawPresetSwatch(c, false); }});
-        pieces.push_back({s.unselectedId + 1, 29, 28, [c] { return DrawPresetSwatch(c, true); }});
+        AddLooks(pieces, s.unselectedId, 29, 28, [c](bool on) { return DrawPresetSwatch(c, on); });
     }
-    pieces.push_back({227, 171, 171, DrawColorWheel});
-    pieces.push_back({228, 132, 12, [] { return DrawColorTrack(0); }});
-    pieces.push_back({231, 132, 12, [] { return DrawColorTrack(2); }});
-    pieces.push_back({232, 132, 12, [] { return DrawColorTrack(1); }});
-    pieces.push_back({233, 3, 12, [] { return DrawColorThumb(kRed); }});
-    pieces.push_back({236, 3, 12, [] { return DrawColorThumb(kBlue); }});
-    pieces.push_back({237, 3, 12, [] { return DrawColorThumb(kGreen); }});
-    pieces.push_back({240, 340, 195, [] { return DrawPopupSkin(true); }});
-    pieces.push_back({241, 114, 32, [] { return DrawPopupButton(false, false); }});
-    pieces.push_back({242, 114, 32, [] { return DrawPopupButton(false, true); }});
-    pieces.push_back({243, 114, 32, [] { return DrawPopupButton(true, false); }});
-    pieces.push_back({244, 114, 32, [] { return DrawPopupButton(true, true); }});
-    pieces.push_back({245, 243, 16, [] { return DrawQuantityTrack(false); }});
-    pieces.push_back({246, 243, 16, [] { return DrawQuantityTrack(true); }});
-    pieces.push_back({247, 9, 16, DrawQuantityThumb});
-    pieces.push_back({248, 17, 16, [] { return DrawArrow(false); }});
-    pieces.push_back({249, 17, 16, [] { return DrawArrow(true); }});
-    pieces.push_back({250, 340, 195, [] { return DrawPopupSkin(false); }});
+    pieces.push_back({kColorWheelImage, 171, 171, DrawColorWheel});
+    pieces.push_back({kRedTrackImage, 132, 12, [] { return DrawColorTrack(0); }});
+    pieces.push_back({kBlueTrackImage, 132, 12, [] { return DrawColorTrack(2); }});
+    pieces.push_back({kGreenTrackImage, 132, 12, [] { return DrawColorTrack(1); }});
+    pieces.push_back({kRedThumbImage, 3, 12, [] { return DrawColorThumb(kRed); }});
+    pieces.push_back({kBlueThumbImage, 3, 12, [] { return DrawColorThumb(kBlue); }});
+    pieces.push_back({kGreenThumbImage, 3, 12, [] { return DrawColorThumb(kGreen); }});
+    pieces.push_back({kPopupSkinChinese, 340, 195, [] { return DrawPopupSkin(true); }});
+    AddLooks(pieces, kPopupResetImage, 114, 32,
+             [](bool hot) { return DrawPopupButton(false, hot); });
+    AddLooks(pieces, kPopupOkImage, 114, 32, [](bool hot) { return DrawPopupButton(true, hot); });
+    AddLooks(pieces, kQuantityTrackImage, 243, 16, DrawQuantityTrack);
+    pieces.push_back({kQuantityThumbImage, 9, 16, DrawQuantityThumb});
+    AddLooks(pieces, kArrowImage, 17, 16, DrawArrow);
+    pieces.push_back({kPopupSkinEnglish, 340, 195, [] { return DrawPopupSkin(false); }});
     std::sort(pieces.begin(), pieces.end(),
               [](const Piece& a, const Piece& b) { return a.id < b.id; });
     return pieces;
 }
 
 Piece AppIconPiece() {
-    return {128, 32, 32, DrawAppIcon};
+    return {skin::kAppIconImage, 32, 32, DrawAppIcon};
 }
 
 }  // namespace art
