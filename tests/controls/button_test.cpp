@@ -34,6 +34,13 @@ class ButtonTest : public ::testing::Test {
         ASSERT_TRUE(button.Create(L"Button", text, kButtonStyle, rect, &parent, id));
     }
 
+    // `button` showing the gradient in both looks, 60 x 60 at (200, 40) of the parent.
+    void CreateGradientButton(CMPButton& button, UINT id) {
+        button.SetBitmaps(kGradient, kGradient, 0);
+        Create(button, {200, 40, 260, 100}, id);
+        Pump();
+    }
+
     POINT On(const CWnd& button, int x = 20, int y = 20) const {
         return parent.Screen(button, {x, y});
     }
@@ -246,9 +253,7 @@ TEST_F(ButtonTest, ColourPickTakesThePixelUnderThePressFromTheScreen) {
     CMPButton wheel;
     wheel.shaped = FALSE;
     wheel.colorPick = TRUE;
-    wheel.SetBitmaps(kGradient, kGradient, 0);
-    Create(wheel, {200, 40, 260, 100}, 1505);
-    Pump();
+    CreateGradientButton(wheel, 1505);
     EXPECT_EQ(wheel.pickedColor, 0x00FF453Du);
 
     const POINT press = On(wheel, 13, 27);
@@ -266,9 +271,7 @@ TEST_F(ButtonTest, ColourPickTakesThePixelUnderThePressFromTheScreen) {
 TEST_F(ButtonTest, SameNormalAndHotLookShowsNoHoverChange) {
     CMPButton wheel;
     wheel.shaped = FALSE;
-    wheel.SetBitmaps(kGradient, kGradient, 0);
-    Create(wheel, {200, 40, 260, 100}, 1505);
-    Pump();
+    CreateGradientButton(wheel, 1505);
     const COLORREF before = parent.ChildPixel(wheel, 30, 30);
     MouseMove(On(wheel, 30, 30));
     ASSERT_TRUE(wheel.hover);
@@ -278,9 +281,7 @@ TEST_F(ButtonTest, SameNormalAndHotLookShowsNoHoverChange) {
 TEST_F(ButtonTest, PressZoomShiftsTheStretchedPictureWhilePressed) {
     CMPButton zoom;
     zoom.pressZoom = TRUE;
-    zoom.SetBitmaps(kGradient, kGradient, 0);
-    Create(zoom, {200, 40, 260, 100}, 1506);
-    Pump();
+    CreateGradientButton(zoom, 1506);
     // Idle: the picture from (3, 3) stretched over 64 x 64; pressed: from (2, 2) over 65 x 65.
     EXPECT_EQ(parent.ChildPixel(zoom, 0, 0), Gradient(3, 3));
     MouseMove(On(zoom, 30, 30));

@@ -111,37 +111,36 @@ TEST(HidReportDescriptor, TruncatedOrEmptyDescriptorIsSafe) {
     EXPECT_EQ(hid::SummarizeReportDescriptor(unbalanced).topLevelCollections, 2);
 }
 
+// The Windows-form name of a node with the controller's vendor and product ID; empty: none.
+std::string ControllerName(const FakeSysfs& sysfs, const std::string& node) {
+    return hid::WindowsInterfaceName(sysfs.root(), node, 0x1A2C, 0x1507).value_or("");
+}
+
 TEST(HidWindowsName, SingleInterfaceControllerPassesThePathTest) {
     FakeSysfs sysfs;
     sysfs.addUsbNode("hidraw0", 1, 0, kVendorDescriptor);
-    const auto name = hid::WindowsInterfaceName(sysfs.root(), "/dev/hidraw0", 0x1A2C, 0x1507);
-    ASSERT_TRUE(name);
-    EXPECT_EQ(*name, "\\\\?\\hid#vid_1a2c&pid_1507#hidraw0" + kGuid);
-    EXPECT_TRUE(PathNamesController(*name));
+    const std::string name = ControllerName(sysfs, "/dev/hidraw0");
+    EXPECT_EQ(name, "\\\\?\\hid#vid_1a2c&pid_1507#hidraw0" + kGuid);
+    EXPECT_TRUE(PathNamesController(name));
 }
 
 TEST(HidWindowsName, InterfaceNumberOnlyWhenTheDeviceHasSeveral) {
     FakeSysfs sysfs;
     sysfs.addUsbNode("hidraw1", 2, 1, kVendorDescriptor);
     sysfs.addUsbNode("hidraw2", 1, 1, kVendorDescriptor);
-    const auto several = hid::WindowsInterfaceName(sysfs.root(), "hidraw1", 0x1A2C, 0x1507);
-    ASSERT_TRUE(several);
-    EXPECT_EQ(*several, "\\\\?\\hid#vid_1a2c&pid_1507&mi_01#hidraw1" + kGuid);
-    EXPECT_FALSE(PathNamesController(*several));
-
-    const auto single = hid::WindowsInterfaceName(sysfs.root(), "hidraw2", 0x1A2C, 0x1507);
-    ASSERT_TRUE(single);
-    EXPECT_EQ(*single, "\\\\?\\hid#vid_1a2c&pid_1507#hidraw2" + kGuid);
+    const std::string several = ControllerName(sysfs, "hidraw1");
+    EXPECT_EQ(several, "\\\\?\\hid#vid_1a2c&pid_1507&mi_01#hidraw1" + kGuid);
+    EXPECT_FALSE(PathNamesController(several));
+    EXPECT_EQ(ControllerName(sysfs, "hidraw2"), "\\\\?\\hid#vid_1a2c&pid_1507#hidraw2" + kGuid);
 }
 
 TEST(HidWindowsName, CollectionNumberWhenTheInterfaceHasSeveralCollections) {
     FakeSysfs sysfs;
     sysfs.addUsbNode("hidraw3", 1, 0, kTwoCollections);
     sysfs.addUsbNode("hidraw4", 3, 10, kTwoCollections);
-    const auto collections = hid::WindowsInterfaceName(sysfs.root(), "hidraw3", 0x1A2C, 0x1507);
-    ASSERT_TRUE(collections);
-    EXPECT_EQ(*collections, "\\\\?\\hid#vid_1a2c&pid_1507&col01#hidraw3" + kGuid);
-    EXPECT_FALSE(PathNamesController(*collections));
+    const std::string collections = ControllerName(sysfs, "hidraw3");
+    EXPECT_EQ(collections, "\\\\?\\hid#vid_1a2c&pid_1507&col01#hidraw3" + kGuid);
+    EXPECT_FALSE(PathNamesController(collections));
 
     const auto both = hid::WindowsInterfaceName(sysfs.root(), "/dev/hidraw4", 0x046D, 0xC52B);
     ASSERT_TRUE(both);
@@ -151,9 +150,9 @@ TEST(HidWindowsName, CollectionNumberWhenTheInterfaceHasSeveralCollections) {
 TEST(HidWindowsName, NonUsbDeviceHasNoInterfaceNumber) {
     FakeSysfs sysfs;
     sysfs.addOtherNode("hidraw5", kVendorDescriptor);
-    const auto name = hid::WindowsInterfaceName(sysfs.root(), "/dev/hidraw5", 0x1A2C, 0x1507);
-    ASSERT_TRUE(name);
-    EXPECT_TRUE(PathNamesController(*name));
+    const std::string name = ControllerName(sysfs, "/dev/hidraw5");
+    ASSERT_FALSE(name.empty());
+    EXPECT_TRUE(PathNamesController(name));
 }
 
 TEST(HidWindowsName, UnknownNodeHasNoName) {

@@ -101,13 +101,8 @@ TEST(MainWindowApply, SynchronizedWithAnArgbOnlyEffectWritesArgbThenAsks) {
 
 TEST(MainWindowApply, ChoosingThingsSendsNothingUntilApply) {
     RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
-        run.Click(dlg.effectButtons[20]);
-        run.Click(dlg.presetButtons[1]);
-        run.Click(dlg.vrgbButton);
-        run.Click(dlg.argbButton);
-        run.Click(dlg.languageButton);
-        run.Click(dlg.syncButton);
-        run.Click(dlg.syncButton);
+        run.ClickEach({&dlg.effectButtons[20], &dlg.presetButtons[1], &dlg.vrgbButton,
+                       &dlg.argbButton, &dlg.languageButton, &dlg.syncButton, &dlg.syncButton});
         EXPECT_TRUE(run.ReceivedAfterStartup().empty());
         run.ExpectApplyWrites({ArgbReport(17, 6, 255, 49, 0)});
     });
@@ -260,20 +255,28 @@ TEST(MainWindowWheel, TheIgnoredColourOnlyResetsThePreset) {
     });
 }
 
+// What the language switch changes on the window: the language label and two captions.
+struct LanguageLook {
+    UiLanguage language;
+    const wchar_t* languageLabel;
+    const wchar_t* ledQtyLabel;
+    const wchar_t* applyCaption;
+};
+
 TEST(MainWindowLanguage, SwitchingTwiceReturnsEverythingToEnglish) {
+    const LanguageLook looks[] = {
+        {UiLanguage::Chinese, L"中文", L"灯数选择", L"灯效应用"},
+        {UiLanguage::English, L"ENGLISH", L"Lights Qty", L"Apply"},
+    };
     RunMainWindow([&](MainWindowHarness& run, MainDialog& dlg) {
-        run.Click(dlg.languageButton);
-        EXPECT_EQ(dlg.state.language, UiLanguage::Chinese);
-        EXPECT_EQ(dlg.languageLabel.GetWindowTextString(), L"中文");
-        EXPECT_EQ(dlg.ledQtyLabel.GetWindowTextString(), L"灯数选择");
-        EXPECT_EQ(dlg.applyButton.GetWindowTextString(), L"灯效应用");
-        EXPECT_EQ(dlg.toolTip.GetToolCount(), 31);
-        run.Click(dlg.languageButton);
-        EXPECT_EQ(dlg.state.language, UiLanguage::English);
-        EXPECT_EQ(dlg.languageLabel.GetWindowTextString(), L"ENGLISH");
-        EXPECT_EQ(dlg.ledQtyLabel.GetWindowTextString(), L"Lights Qty");
-        EXPECT_EQ(dlg.applyButton.GetWindowTextString(), L"Apply");
-        EXPECT_EQ(dlg.toolTip.GetToolCount(), 31);
+        for (const LanguageLook& look : looks) {
+            run.Click(dlg.languageButton);
+            EXPECT_EQ(dlg.state.language, look.language);
+            EXPECT_EQ(dlg.languageLabel.GetWindowTextString(), look.languageLabel);
+            EXPECT_EQ(dlg.ledQtyLabel.GetWindowTextString(), look.ledQtyLabel);
+            EXPECT_EQ(dlg.applyButton.GetWindowTextString(), look.applyCaption);
+            EXPECT_EQ(dlg.toolTip.GetToolCount(), 31);
+        }
         EXPECT_EQ(dlg.argbButton.normalBmp, 201u) << "no bitmap changes with the language";
     });
 }

@@ -64,6 +64,12 @@ void MainWindowHarness::Click(const CWnd& control) {
     backend().Click(Centre(control));
 }
 
+void MainWindowHarness::ClickEach(std::initializer_list<const CWnd*> controls) {
+    for (const CWnd* control : controls) {
+        Click(*control);
+    }
+}
+
 void MainWindowHarness::ClickClient(int clientX, int clientY) {
     backend().Click(Screen(clientX, clientY));
 }

@@ -36,6 +36,8 @@ class MainWindowHarness : public HeadlessMainWindow {
     // Screen point of a client point of the main window.
     POINT Screen(int clientX, int clientY) const;
     void Click(const CWnd& control);
+    // Clicks the controls one after the other.
+    void ClickEach(std::initializer_list<const CWnd*> controls);
     void ClickClient(int clientX, int clientY);
 
     // The main window's pixel at a client point (0x00RRGGBB).

@@ -278,20 +278,13 @@ TEST(MainWindowLifetime, ASessionLeavesNoDrawingObjectBehind) {
     }
     const std::size_t before = GdiLiveObjectCount();
     {
-        MainWindowHarness run;
-        auto& dlg = run.dlg();
-        run.Step([&] {
-            run.Click(dlg.effectButtons[3]);
-            run.Click(dlg.presetButtons[1]);
-            run.Click(dlg.languageButton);
-            run.Click(dlg.vrgbButton);
-            run.Click(dlg.applyButton);
-            run.Click(dlg.syncButton);
+        RunMainWindow([](MainWindowHarness& run, MainDialog& dlg) {
+            run.ClickEach({&dlg.effectButtons[3], &dlg.presetButtons[1], &dlg.languageButton,
+                           &dlg.vrgbButton, &dlg.applyButton, &dlg.syncButton});
             run.backend().Drag(run.Centre(dlg.greenSlider), run.Screen(700, 409));
             run.MoveAway();
             run.backend().Advance(1000);
         });
-        run.Run();
     }
     EXPECT_EQ(GdiLiveObjectCount(), before);
 }

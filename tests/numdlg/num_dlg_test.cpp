@@ -41,6 +41,12 @@ void ExpectNumberShown(const CNumDlg& popup, const Language& language, int numbe
     EXPECT_GT(textPixels, 0) << "the number leaves no mark on the skin";
 }
 
+// The LED count as the main window holds and shows it.
+void ExpectMainWindowCount(int count) {
+    EXPECT_EQ(MainWindow()->state.ledCount, count);
+    EXPECT_EQ(MainWindow()->ledCountLabel.GetWindowTextString(), std::to_wstring(count));
+}
+
 DeviceReport LastReport() {
     const auto reports = ReceivedReports();
     return reports.empty() ? DeviceReport{} : reports.back();
@@ -150,9 +156,7 @@ TEST_P(NumDlgTest, ConfirmWritesTheSliderCountAndUpdatesTheMainWindow) {
                       ASSERT_EQ(reports.size(), before + 1);
                       EXPECT_EQ(reports.back(), BuildLedCountSet(written));
                       EXPECT_EQ(Bus().controller().state().ledCount, written);
-                      CVespaneRezuVovAdodizozaviDlg& main = *MainWindow();
-                      EXPECT_EQ(main.state.ledCount, written);
-                      EXPECT_EQ(main.ledCountLabel.GetWindowTextString(), std::to_wstring(written));
+                      ExpectMainWindowCount(written);
                   });
     }
 }
@@ -169,8 +173,7 @@ TEST_P(NumDlgTest, ResetWritesEightWhateverTheSliderShows) {
         [] {
             EXPECT_EQ(LastReport(), BuildLedCountSet(8));
             EXPECT_EQ(ReceivedReports().size(), 3U);
-            EXPECT_EQ(MainWindow()->state.ledCount, 8);
-            EXPECT_EQ(MainWindow()->ledCountLabel.GetWindowTextString(), L"8");
+            ExpectMainWindowCount(8);
         });
 }
 
@@ -230,8 +233,7 @@ TEST_P(NumDlgTest, EscapeAndTheSystemCloseLeaveWithoutWriting) {
             },
             [] {
                 EXPECT_EQ(ReceivedReports().size(), 2U) << "something was written";
-                EXPECT_EQ(MainWindow()->state.ledCount, 30);
-                EXPECT_EQ(MainWindow()->ledCountLabel.GetWindowTextString(), L"30");
+                ExpectMainWindowCount(30);
             });
     }
 }
@@ -310,8 +312,7 @@ TEST(NumDlgWithoutController, ConfirmStillUpdatesTheMainWindow) {
     });
     Step([] {
         EXPECT_EQ(Popup(), nullptr);
-        EXPECT_EQ(MainWindow()->state.ledCount, 4);
-        EXPECT_EQ(MainWindow()->ledCountLabel.GetWindowTextString(), L"4");
+        ExpectMainWindowCount(4);
         ClickClose();
     });
     EXPECT_EQ(RunProgram(), FALSE);

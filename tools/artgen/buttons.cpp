@@ -55,11 +55,9 @@ Canvas DrawChannelButton(bool vrgb, bool selected) {
     const double w = c.width();
     const auto face = [w](double x, double y) { return SdRoundRect(x, y, 1, 1, w - 1, 31, 8); };
     if (selected) {
-        Fill(c, face, Vertical(1, 31, {0, 150, 230}, {0, 84, 170}));
-        Stroke(c, face, 1.5, {120, 220, 255});
+        PaintFace(c, face, 1, 31, {{0, 150, 230}, {0, 84, 170}, 1.5, {120, 220, 255}});
     } else {
-        Fill(c, face, Vertical(1, 31, {24, 48, 76}, {14, 30, 52}));
-        Stroke(c, face, 1, {52, 92, 130});
+        PaintFace(c, face, 1, 31, {{24, 48, 76}, {14, 30, 52}, 1, {52, 92, 130}});
     }
     // An LED dot: a rainbow for the addressable 5 V channel, one colour for the 12 V channel.
     const double dx = 13;
@@ -85,11 +83,9 @@ Canvas DrawSyncSwitch(bool on) {
     const auto track = [](double x, double y) { return SdRoundRect(x, y, 1, 1.5, 33, 17.5, 8); };
     if (on) {
         Glow(c, track, 4, kAccent, 0.4);
-        Fill(c, track, Vertical(1, 18, {0, 170, 240}, {0, 110, 200}));
-        Stroke(c, track, 1, {130, 225, 255});
+        PaintFace(c, track, 1, 18, {{0, 170, 240}, {0, 110, 200}, 1, {130, 225, 255}});
     } else {
-        Fill(c, track, Vertical(1, 18, {6, 12, 20}, {18, 30, 44}));
-        Stroke(c, track, 1, {60, 84, 108});
+        PaintFace(c, track, 1, 18, {{6, 12, 20}, {18, 30, 44}, 1, {60, 84, 108}});
     }
     const double kx = on ? 24.5 : 9.5;
     const auto knob = [kx](double x, double y) { return SdCircle(x, y, kx, 9.5, 6); };
@@ -103,11 +99,9 @@ Canvas DrawApplyPlate(bool hot) {
     Canvas c = OnSkin(kApply);
     const auto face = [](double x, double y) { return SdRoundRect(x, y, 1, 1, 193, 48, 12); };
     if (hot) {
-        Fill(c, face, Vertical(1, 48, {0, 128, 210}, {0, 70, 150}));
-        Stroke(c, face, 1.5, {120, 220, 255});
+        PaintFace(c, face, 1, 48, {{0, 128, 210}, {0, 70, 150}, 1.5, {120, 220, 255}});
     } else {
-        Fill(c, face, Vertical(1, 48, {0, 96, 170}, {0, 50, 112}));
-        Stroke(c, face, 1, {50, 150, 220});
+        PaintFace(c, face, 1, 48, {{0, 96, 170}, {0, 50, 112}, 1, {50, 150, 220}});
     }
     // A sheen over the upper half.
     Fill(

@@ -25,12 +25,10 @@ Canvas DrawEffectIcon(int effect, Look look, int width) {
             Stroke(c, tile, 2, {60, 214, 255});
             break;
         case Look::Unselected:
-            Fill(c, tile, Vertical(1, 58, {26, 48, 74}, {15, 30, 50}));
-            Stroke(c, tile, 1, {52, 86, 120});
+            PaintFace(c, tile, 1, 58, {{26, 48, 74}, {15, 30, 50}, 1, {52, 86, 120}});
             break;
         case Look::Greyed:
-            Fill(c, tile, Vertical(1, 58, {32, 36, 42}, {22, 25, 30}));
-            Stroke(c, tile, 1, {56, 60, 68});
+            PaintFace(c, tile, 1, 58, {{32, 36, 42}, {22, 25, 30}, 1, {56, 60, 68}});
             break;
     }
     // Sheen on the upper part of the tile.

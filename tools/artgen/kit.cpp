@@ -27,6 +27,11 @@ Rgb HueColor(double hue) {
     }
 }
 
+void PaintFace(Canvas& c, const Distance& face, double y0, double y1, const FaceLook& look) {
+    Fill(c, face, Vertical(y0, y1, look.top, look.bottom));
+    Stroke(c, face, look.frameWidth, look.frame);
+}
+
 void DrawPlate(Canvas& c, double l, double t, double r, double b, const PlateStyle& style) {
     const double radius = style.radius;
     const auto body = [=](double x, double y) { return SdRoundRect(x, y, l, t, r, b, radius); };

@@ -17,6 +17,14 @@ struct PlateStyle {
     double radius = 6;
 };
 void DrawPlate(Canvas& c, double l, double t, double r, double b, const PlateStyle& style);
+// A face filled with a vertical gradient from `top` (at y0) to `bottom` (at y1), then framed.
+struct FaceLook {
+    Rgb top;
+    Rgb bottom;
+    double frameWidth;
+    Rgb frame;
+};
+void PaintFace(Canvas& c, const Distance& face, double y0, double y1, const FaceLook& look);
 // A sunken well: darker inside with a shadow along its top edge.
 void DrawWell(Canvas& c, double l, double t, double r, double b, double radius, Rgb fill, Rgb edge);
 
