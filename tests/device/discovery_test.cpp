@@ -31,6 +31,17 @@ EmulatedInterface ControllerLike(std::size_t instance) {
 
 class DeviceDiscovery : public ::testing::Test {
   protected:
+    // Runs discovery: it succeeds when the controller is open and the member at `index` was the
+    // last interface opened.
+    ::testing::AssertionResult FindsControllerAt(std::size_t index) {
+        link.FindController();
+        if (link.deviceHandle() == nullptr) return ::testing::AssertionFailure() << "none found";
+        if (LastOpened(bus) != EmulatedBus::NodeName(index)) {
+            return ::testing::AssertionFailure() << "the last one opened is " << LastOpened(bus);
+        }
+        return ::testing::AssertionSuccess();
+    }
+
     EmulatedBus bus;
     DeviceLink link{bus};
 };
@@ -38,9 +49,7 @@ class DeviceDiscovery : public ::testing::Test {
 TEST_F(DeviceDiscovery, FindsTheControllerBetweenOtherDevicesAndClosesTheRest) {
     bus.addTypicalMachine();
     bus.addKeyboard();
-    link.FindController();
-    ASSERT_NE(link.deviceHandle(), nullptr);
-    EXPECT_EQ(LastOpened(bus), EmulatedBus::NodeName(2));
+    ASSERT_TRUE(FindsControllerAt(2));
     // The keyboard and the mouse were never opened: their enumerated IDs are another device's.
     EXPECT_EQ(bus.openedNodes().size(), 1u);
     EXPECT_EQ(bus.openHandles(), 1);
@@ -92,9 +101,7 @@ TEST_F(DeviceDiscovery, RightPathWithWrongVendorOrProductIsRejected) {
     EXPECT_EQ(bus.openHandles(), 0);
 
     bus.addController();
-    link.FindController();
-    ASSERT_NE(link.deviceHandle(), nullptr);
-    EXPECT_EQ(LastOpened(bus), EmulatedBus::NodeName(2));
+    ASSERT_TRUE(FindsControllerAt(2));
 }
 
 TEST_F(DeviceDiscovery, GapsUnknownPathsAndUnopenableInterfacesDoNotStopTheSearch) {
@@ -108,9 +115,7 @@ TEST_F(DeviceDiscovery, GapsUnknownPathsAndUnopenableInterfacesDoNotStopTheSearc
     bus.add(locked);
     bus.addGap();
     bus.addController();
-    link.FindController();
-    ASSERT_NE(link.deviceHandle(), nullptr);
-    EXPECT_EQ(LastOpened(bus), EmulatedBus::NodeName(5));
+    ASSERT_TRUE(FindsControllerAt(5));
     ASSERT_EQ(link.openFailures().size(), 1u);
     EXPECT_EQ(link.openFailures()[0].node, EmulatedBus::NodeName(3));
     EXPECT_EQ(link.openFailures()[0].reason, "Permission denied");
@@ -124,9 +129,7 @@ TEST_F(DeviceDiscovery, CapabilityFailureSkipsOnlyThatInterface) {
     bus.add(broken);
     bus.addKeyboard();
     bus.addController();
-    link.FindController();
-    ASSERT_NE(link.deviceHandle(), nullptr);
-    EXPECT_EQ(LastOpened(bus), EmulatedBus::NodeName(2));
+    ASSERT_TRUE(FindsControllerAt(2));
     EXPECT_EQ(bus.openHandles(), 1);
 }
 
@@ -142,9 +145,7 @@ TEST_F(DeviceDiscovery, ControllerInterfaceWithoutCapabilitiesIsNotTaken) {
 TEST_F(DeviceDiscovery, OnlyTheFirst128InterfacesAreExamined) {
     for (int i = 0; i < 127; ++i) bus.addMouse();
     bus.addController();  // index 127: the last one examined
-    link.FindController();
-    ASSERT_NE(link.deviceHandle(), nullptr);
-    EXPECT_EQ(LastOpened(bus), EmulatedBus::NodeName(127));
+    ASSERT_TRUE(FindsControllerAt(127));
 
     bus.clear();
     for (int i = 0; i < 128; ++i) bus.addMouse();
@@ -169,9 +170,7 @@ TEST_F(DeviceDiscovery, FirstMatchingInterfaceWins) {
     bus.addMouse();
     bus.addController();
     bus.addController();
-    link.FindController();
-    ASSERT_NE(link.deviceHandle(), nullptr);
-    EXPECT_EQ(LastOpened(bus), EmulatedBus::NodeName(1));
+    ASSERT_TRUE(FindsControllerAt(1));
     EXPECT_FALSE(WasOpened(bus, 2));
 }
 
