@@ -42,6 +42,10 @@ class Backend {
     // Screen size (GetSystemMetrics SM_CXSCREEN / SM_CYSCREEN).
     virtual SIZE ScreenSize() = 0;
 
+    // The device scale of the screen's pixels: a top-level window's surface keeps its rendition
+    // at this scale (surface.hpp), which Present shows. 1: the surface's own pixels are shown.
+    virtual int SurfaceScale() { return 1; }
+
     // Whether the desktop drags a top-level window itself when the window answers HTCAPTION
     // (through the backend's hit test, input.hpp). When false, the window layer moves the window
     // with the mouse until the left button is released.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "platform/gdi/draw_target.hpp"
@@ -214,6 +215,66 @@ std::vector<std::uint32_t> Resample(const Surface& src, const Axis& x, const Axi
     return out;
 }
 
+// The rendition's part of a transfer to the surface rectangle r (destination pixels; offX, offY
+// from there to the source's): from the source's rendition at the same scale, pixel for pixel,
+// else each source pixel enlarged to a block.
+void BlitFine(Surface& fine, const gdi::DrawTarget& d, const gdi::DrawTarget& s, const RECT& r,
+              int offX, int offY, const Conversion& convert, DWORD rop) {
+    const int k = d.scale();
+    const Surface* from = s.scale() == k ? s.fineForReading() : nullptr;
+    const RECT area{r.left * k, r.top * k, r.right * k, r.bottom * k};
+    // A transfer within one surface reads from a copy, as the surface's own pass does.
+    Surface copy;
+    int fromX = offX * k;
+    int fromY = offY * k;
+    if (from == &fine) {
+        const RECT source{std::max<LONG>(area.left + fromX, 0), std::max<LONG>(area.top + fromY, 0),
+                          std::min<LONG>(area.right + fromX, fine.width()),
+                          std::min<LONG>(area.bottom + fromY, fine.height())};
+        if (source.left >= source.right || source.top >= source.bottom) return;
+        copy = Surface(source.right - source.left, source.bottom - source.top);
+        for (int row = source.top; row < source.bottom; ++row) {
+            std::memcpy(copy.row(row - source.top), fine.row(row) + source.left,
+                        static_cast<std::size_t>(copy.width()) * sizeof(std::uint32_t));
+        }
+        from = &copy;
+        fromX -= source.left;
+        fromY -= source.top;
+    }
+    const bool plain = convert.kind == Conversion::None;
+    std::vector<std::uint32_t> run;
+    // Without a rendition to copy: the whole blocks of the area on the rendition.
+    const RECT columns{std::max<LONG>(area.left, 0), 0, std::min<LONG>(area.right, fine.width()),
+                       0};
+    std::vector<std::uint32_t> enlarged(
+        from == nullptr ? static_cast<std::size_t>(std::max<LONG>(columns.right - columns.left, 0))
+                        : 0);
+    int enlargedRow = -1;
+    d.forEachFineSpan(area, [&](int row, int x0, int x1) {
+        std::uint32_t* out = fine.row(row) + x0;
+        if (from != nullptr) {
+            const std::uint32_t* in = from->row(row + fromY) + x0 + fromX;
+            if (!plain) {
+                run.resize(static_cast<std::size_t>(x1 - x0));
+                for (int i = 0; i < x1 - x0; ++i) run[static_cast<std::size_t>(i)] = convert(in[i]);
+                in = run.data();
+            }
+            WriteRun(out, in, x1 - x0, rop);
+            return;
+        }
+        // The source row enlarged once for the k rows of its blocks.
+        if (row / k != enlargedRow) {
+            enlargedRow = row / k;
+            const std::uint32_t* in = std::as_const(*s.surface).row(enlargedRow + offY) + offX;
+            std::uint32_t* o = enlarged.data();
+            for (int x = columns.left / k; x < columns.right / k; ++x) {
+                o = std::fill_n(o, k, convert(in[x]));
+            }
+        }
+        WriteRun(out, enlarged.data() + (x0 - columns.left), x1 - x0, rop);
+    });
+}
+
 }  // namespace
 
 BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int sx, int sy, DWORD rop) {
@@ -262,6 +323,9 @@ BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int sx, int s
         }
         WriteRun(out, in, x1 - x0, rop);
     });
+    if (Surface* fine = d.fineForWriting()) {
+        BlitFine(*fine, d, s, r, offX, offY, convert, rop);
+    }
     return TRUE;
 }
 
@@ -298,6 +362,34 @@ BOOL StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int sx, i
             &block[static_cast<std::size_t>(row - visible.top) * blockWidth + (x0 - visible.left)];
         WriteRun(d.surface->row(row) + x0, in, x1 - x0, rop);
     });
+    // The rendition: the same stretch at the device's resolution, from the source's rendition at
+    // the same scale or else from its pixels.
+    if (Surface* fine = d.fineForWriting()) {
+        const int k = d.scale();
+        const Surface* fineSource = s.scale() == k ? s.fineForReading() : nullptr;
+        const Surface& from = fineSource != nullptr ? *fineSource : *s.surface;
+        const int ks = fineSource != nullptr ? k : 1;
+        const RECT area{visible.left * k, visible.top * k, visible.right * k, visible.bottom * k};
+        const Axis xFine{width * k,
+                         (sx + s.dx) * ks,
+                         sw * ks,
+                         from.width(),
+                         (visible.left - r.left) * k,
+                         (visible.right - r.left) * k};
+        const Axis yFine{height * k,    (sy + s.dy) * ks,          sh * ks,
+                         from.height(), (visible.top - r.top) * k, (visible.bottom - r.top) * k};
+        std::vector<std::uint32_t> fineBlock = Resample(from, xFine, yFine, halftone, toColor);
+        if (!s.monochrome && d.monochrome) {
+            const Conversion toMono = ConversionFor(dst, d, src, s);
+            for (std::uint32_t& p : fineBlock) p = toMono(p);
+        }
+        const int fineWidth = area.right - area.left;
+        d.forEachFineSpan(area, [&](int row, int x0, int x1) {
+            const std::uint32_t* in =
+                &fineBlock[static_cast<std::size_t>(row - area.top) * fineWidth + (x0 - area.left)];
+            WriteRun(fine->row(row) + x0, in, x1 - x0, rop);
+        });
+    }
     return TRUE;
 }
 
@@ -305,10 +397,7 @@ int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
     const gdi::DrawTarget t = gdi::TargetOf(dc);
     if (!t.valid() || rect == nullptr || brush == nullptr) return 0;
     const std::uint32_t p = gdi::StoredPixel(t, brush->color);
-    const RECT r{rect->left + t.dx, rect->top + t.dy, rect->right + t.dx, rect->bottom + t.dy};
-    t.forEachSpan(r, [&](int row, int x0, int x1) {
-        std::fill(t.surface->row(row) + x0, t.surface->row(row) + x1, p);
-    });
+    t.fill(RECT{rect->left + t.dx, rect->top + t.dy, rect->right + t.dx, rect->bottom + t.dy}, p);
     return 1;
 }
 
@@ -322,7 +411,6 @@ COLORREF SetPixel(HDC dc, int x, int y, COLORREF color) {
     const gdi::DrawTarget t = gdi::TargetOf(dc);
     if (!t.valid() || !t.admits(x + t.dx, y + t.dy)) return CLR_INVALID;
     const std::uint32_t p = gdi::StoredPixel(t, color);
-    t.surface->set(x + t.dx, y + t.dy, p);
-    t.noteDrawn(RECT{x + t.dx, y + t.dy, x + t.dx + 1, y + t.dy + 1});
+    t.fill(RECT{x + t.dx, y + t.dy, x + t.dx + 1, y + t.dy + 1}, p);
     return ColorrefFromPixel(p);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/gdi/gdi.hpp"
 
@@ -53,6 +54,51 @@ struct DrawTarget {
 
     void noteDrawn(const RECT& r) const {
         if (damage != nullptr) damage->Add(r);
+    }
+
+    // The surface's rendition at its device scale (surface.hpp): null at scale 1. The drawing
+    // calls that write the surface's pixels write the rendition's too.
+    int scale() const { return surface->scale(); }
+    Surface* fineForWriting() const { return surface->fine(); }
+    const Surface* fineForReading() const { return std::as_const(*surface).fine(); }
+
+    // Calls fn(fy, fx0, fx1) for every run of the rendition's rectangle r (its own pixels) that
+    // the clip (at the rendition's scale) admits. Notes no damage: the surface's own pass does, or
+    // the caller.
+    template <typename Fn>
+    void forEachFineSpan(RECT r, Fn fn) const {
+        const Surface* fine = fineForReading();
+        if (fine == nullptr) return;
+        const int s = scale();
+        r.left = std::max(r.left, 0);
+        r.top = std::max(r.top, 0);
+        r.right = std::min(r.right, fine->width());
+        r.bottom = std::min(r.bottom, fine->height());
+        for (int y = r.top; y < r.bottom; ++y) {
+            if (clip == nullptr) {
+                fn(y, static_cast<int>(r.left), static_cast<int>(r.right));
+                continue;
+            }
+            for (const Region::Span& span : clip->row(y / s)) {
+                const int x0 = std::max(span.x0 * s, static_cast<int>(r.left));
+                const int x1 = std::min(span.x1 * s, static_cast<int>(r.right));
+                if (x0 < x1) fn(y, x0, x1);
+            }
+        }
+    }
+
+    // Fills the surface rectangle r (its own pixels) with p, on the surface and its rendition.
+    void fill(const RECT& r, std::uint32_t p) const {
+        forEachSpan(r, [&](int row, int x0, int x1) {
+            std::fill(surface->row(row) + x0, surface->row(row) + x1, p);
+        });
+        if (Surface* fine = fineForWriting()) {
+            const int s = scale();
+            forEachFineSpan(RECT{r.left * s, r.top * s, r.right * s, r.bottom * s},
+                            [&](int row, int x0, int x1) {
+                                std::fill(fine->row(row) + x0, fine->row(row) + x1, p);
+                            });
+        }
     }
 };
 

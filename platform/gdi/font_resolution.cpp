@@ -108,3 +108,9 @@ std::shared_ptr<const FontFace> ResolveFont(const LOGFONTW& logFont) {
     cache.emplace(key, resolved);
     return resolved;
 }
+
+std::shared_ptr<const FontFace> ResolveFontAtScale(const LOGFONTW& logFont, int scale) {
+    LOGFONTW scaled = logFont;
+    scaled.lfHeight = (logFont.lfHeight != 0 ? logFont.lfHeight : kDefaultCellHeight) * scale;
+    return ResolveFont(scaled);
+}

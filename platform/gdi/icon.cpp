@@ -48,5 +48,21 @@ BOOL DrawIcon(HDC dc, int x, int y, HICON icon) {
                 t.surface->set(sx, row, gdi::StoredPixel(t, ColorrefFromPixel(image.pixels()[i])));
         }
     });
+    // The rendition: each pixel a block (icons have no finer artwork).
+    if (Surface* fine = t.fineForWriting()) {
+        const int s = t.scale();
+        t.forEachFineSpan(
+            {left * s, top * s, (left + image.width()) * s, (top + image.height()) * s},
+            [&](int row, int x0, int x1) {
+                const std::size_t base = static_cast<std::size_t>(row / s - top) * image.width();
+                for (int fx = x0; fx < x1; ++fx) {
+                    const std::size_t i = base + static_cast<std::size_t>(fx / s - left);
+                    if (icon->opaque[i]) {
+                        fine->set(fx, row,
+                                  gdi::StoredPixel(t, ColorrefFromPixel(image.pixels()[i])));
+                    }
+                }
+            });
+    }
     return TRUE;
 }

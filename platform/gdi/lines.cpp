@@ -23,9 +23,7 @@ BOOL LineTo(HDC dc, int x, int y) {
     auto plot = [&](int px, int py) {
         const RECT r{px + t.dx - (w - 1) / 2, py + t.dy - (w - 1) / 2, px + t.dx + w / 2 + 1,
                      py + t.dy + w / 2 + 1};
-        t.forEachSpan(r, [&](int row, int x0, int x1) {
-            for (int i = x0; i < x1; ++i) t.surface->set(i, row, p);
-        });
+        t.fill(r, p);
     };
 
     // Bresenham's walk from the start towards the end, stopping one pixel short of it.

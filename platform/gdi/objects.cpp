@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/gdi/draw_target.hpp"
 #include "platform/gdi/object_table.hpp"
 
 namespace {
@@ -39,7 +40,11 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
     // A memory context is as deep as its selected bitmap (monochrome while it holds the stock one).
     const bool mono =
         dc != nullptr && dc->isMemory && dc->bitmap != nullptr && dc->bitmap->monochrome;
-    return NewBitmap(width, height, mono);
+    HBITMAP bitmap = NewBitmap(width, height, mono);
+    // A bitmap made for drawing into a surface with a rendition at a device scale has one too.
+    const gdi::DrawTarget target = gdi::TargetOf(dc);
+    if (bitmap != nullptr && !mono && target.valid()) bitmap->surface.SetScale(target.scale());
+    return bitmap;
 }
 
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {

@@ -38,12 +38,24 @@ class Surface {
         return pixels_ != nullptr && pixels_ == other.pixels_;
     }
 
+    // A surface drawn for a screen of a device scale above 1 also keeps its rendition at that
+    // scale: scale x scale device pixels for each of its own, where text is drawn at the device's
+    // resolution. The drawing calls write both; the surface's own pixels stay what they are at
+    // scale 1 (read back by GetPixel and pictures), the screen shows the rendition.
+    int scale() const { return scale_; }
+    const Surface* fine() const { return fine_.get(); }
+    Surface* fine();  // null at scale 1; copy on write, as the pixels
+    // Gives the surface a rendition at `scale` (its pixels enlarged), or none at scale 1.
+    void SetScale(int scale);
+
   private:
     void takePrivateCopy();
 
     int width_ = 0;
     int height_ = 0;
     std::shared_ptr<PixelVector> pixels_;  // null while empty
+    int scale_ = 1;
+    std::shared_ptr<Surface> fine_;  // null at scale 1
 };
 
 // Conversions between a surface pixel (0x00RRGGBB) and a COLORREF (0x00BBGGRR).

@@ -46,12 +46,15 @@ class FontFace {
 // two-level glyphs, every other quality grey anti-aliased ones. Faces are cached and shared.
 // Null only when no face at all can be found.
 std::shared_ptr<const FontFace> ResolveFont(const LOGFONTW& logFont);
+// The same font for a surface's rendition at a device scale: its height times the scale.
+std::shared_ptr<const FontFace> ResolveFontAtScale(const LOGFONTW& logFont, int scale);
 
 // Draws a line of text with its cell's top-left corner at surface point (x, y), blending the
 // glyphs in the given colour (a 0x00RRGGBB pixel), within the target's clip and the surface
-// rectangle limit.
+// rectangle limit. A target with a rendition at a device scale gets the glyphs of `fineFace`
+// (the font at that scale) there, each where its character is in the line of `face`.
 namespace gdi {
 struct DrawTarget;
-void DrawGlyphRun(const DrawTarget& target, const FontFace& face, int x, int y,
-                  std::wstring_view text, std::uint32_t color, const RECT& limit);
+void DrawGlyphRun(const DrawTarget& target, const FontFace& face, const FontFace* fineFace, int x,
+                  int y, std::wstring_view text, std::uint32_t color, const RECT& limit);
 }  // namespace gdi

@@ -11,22 +11,25 @@
 
 namespace {
 
-const FontFace* FaceOf(HDC dc) {
+const FontObject* FontOf(HDC dc) {
     const FontObject* font = dc->font != nullptr ? dc->font : gdi::StockSystemFont();
-    if (font->face) return font->face.get();
-    return gdi::StockSystemFont()->face.get();
+    return font->face ? font : gdi::StockSystemFont();
+}
+
+const FontFace* FaceOf(HDC dc) {
+    return FontOf(dc)->face.get();
+}
+
+// The DC's font for the rendition of its target's surface; null when the surface has none.
+std::shared_ptr<const FontFace> FineFaceOf(HDC dc, const gdi::DrawTarget& t) {
+    if (t.scale() == 1) return nullptr;
+    return ResolveFontAtScale(FontOf(dc)->logFont, t.scale());
 }
 
 std::wstring_view TextOf(const wchar_t* text, int length) {
     if (text == nullptr) return {};
     if (length < 0) return {text, std::wcslen(text)};
     return {text, static_cast<std::size_t>(length)};
-}
-
-void FillSurfaceRect(const gdi::DrawTarget& t, const RECT& r, std::uint32_t pixel) {
-    t.forEachSpan(r, [&](int row, int x0, int x1) {
-        std::fill(t.surface->row(row) + x0, t.surface->row(row) + x1, pixel);
-    });
 }
 
 // One line as drawn: its characters and the index of the character a prefix underlines.
@@ -85,11 +88,12 @@ BOOL TextOutW(HDC dc, int x, int y, const wchar_t* text, int length) {
     const int sx = x + t.dx;
     const int sy = y + t.dy;
     if (dc->bkMode == OPAQUE) {
-        FillSurfaceRect(t, {sx, sy, sx + face->width(s), sy + face->height()},
-                        gdi::StoredPixel(t, dc->bkColor));
+        t.fill({sx, sy, sx + face->width(s), sy + face->height()},
+               gdi::StoredPixel(t, dc->bkColor));
     }
     const RECT unlimited{sx - 1'000'000, sy - 1'000'000, sx + 1'000'000, sy + 1'000'000};
-    gdi::DrawGlyphRun(t, *face, sx, sy, s, PixelFromColorref(dc->textColor), unlimited);
+    gdi::DrawGlyphRun(t, *face, FineFaceOf(dc, t).get(), sx, sy, s,
+                      PixelFromColorref(dc->textColor), unlimited);
     return TRUE;
 }
 
@@ -125,6 +129,7 @@ int DrawTextW(HDC dc, const wchar_t* text, int length, RECT* rect, UINT format) 
                                : RECT{rect->left + t.dx, rect->top + t.dy, rect->right + t.dx,
                                       rect->bottom + t.dy};
         const std::uint32_t ink = PixelFromColorref(dc->textColor);
+        const std::shared_ptr<const FontFace> fineFace = FineFaceOf(dc, t);
         int y = top;
         for (const Line& line : lines) {
             const int w = face->width(line.text);
@@ -140,9 +145,9 @@ int DrawTextW(HDC dc, const wchar_t* text, int length, RECT* rect, UINT format) 
                 const RECT box{std::max<LONG>(sx, limit.left), std::max<LONG>(sy, limit.top),
                                std::min<LONG>(sx + w, limit.right),
                                std::min<LONG>(sy + lineHeight, limit.bottom)};
-                FillSurfaceRect(t, box, gdi::StoredPixel(t, dc->bkColor));
+                t.fill(box, gdi::StoredPixel(t, dc->bkColor));
             }
-            gdi::DrawGlyphRun(t, *face, sx, sy, line.text, ink, limit);
+            gdi::DrawGlyphRun(t, *face, fineFace.get(), sx, sy, line.text, ink, limit);
             if (line.underline >= 0) {
                 const std::wstring_view before(line.text.data(),
                                                static_cast<std::size_t>(line.underline));
@@ -154,7 +159,7 @@ int DrawTextW(HDC dc, const wchar_t* text, int length, RECT* rect, UINT format) 
                 const RECT underline{std::max<LONG>(ux, limit.left), std::max<LONG>(uy, limit.top),
                                      std::min<LONG>(ux + uw, limit.right),
                                      std::min<LONG>(uy + 1, limit.bottom)};
-                FillSurfaceRect(t, underline, gdi::StoredPixel(t, dc->textColor));
+                t.fill(underline, gdi::StoredPixel(t, dc->textColor));
             }
             y += lineHeight;
         }

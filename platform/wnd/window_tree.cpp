@@ -206,6 +206,7 @@ void ResizeSurface(WindowObject& w) {
     const int height = std::max(0, w.height());
     if (w.surface && w.surface->width() == width && w.surface->height() == height) return;
     w.surface = std::make_unique<Surface>(width, height, 0xFFFFFF);
+    w.surface->SetScale(B().SurfaceScale());
     if (!w.damage) w.damage = std::make_shared<Damage>();
 }
 

@@ -38,6 +38,10 @@ class HeadlessBackend : public Backend {
     void WaitForInput(std::optional<DWORD> timeoutMs) override;
     void PostTask(std::function<void()> task) override { tasks_.Post(std::move(task)); }
     SIZE ScreenSize() override { return SIZE{1920, 1080}; }
+    // The device scale of the surfaces of top-level windows made from now on (1 unless a test or
+    // benchmark asks for more; the pictures and pixels read stay the surfaces' own).
+    int SurfaceScale() override { return surfaceScale_; }
+    void SetSurfaceScale(int scale) { surfaceScale_ = scale; }
     void MessageBoxOpened(HWND box, const std::wstring& text, const std::wstring& caption) override;
     void MessageBoxClosed(HWND box) override;
     void TopLevelMoveStarts(HWND hwnd) override;
@@ -107,6 +111,7 @@ class HeadlessBackend : public Backend {
     long long presentedPixels_ = 0;
     int changes_ = 0;
     std::vector<PointerMoveStep> moveSteps_;
+    int surfaceScale_ = 1;
 };
 
 }  // namespace platform

@@ -48,6 +48,7 @@ class SdlBackend final : public Backend {
     void WaitForInput(std::optional<DWORD> timeoutMs) override;
     void PostTask(std::function<void()> task) override;
     SIZE ScreenSize() override;
+    int SurfaceScale() override { return scale_.factor(); }
     bool MovesWindowsItself() override;
     void TopLevelMoveStarts(HWND hwnd) override;
     void TopLevelMoveFollows(HWND hwnd, POINT logical, POINT deviceDistance) override;

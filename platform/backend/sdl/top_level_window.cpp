@@ -43,6 +43,26 @@ void CopyPixels(const Surface& pixels, SDL_Surface& target, const SDL_Rect& area
         static_cast<std::ptrdiff_t>(scale.ToDevice(area.y)) * target.pitch +
         static_cast<std::ptrdiff_t>(scale.ToDevice(area.x)) * target.format->BytesPerPixel;
     const RECT logical{area.x, area.y, area.x + area.w, area.y + area.h};
+    if (factor > 1 && pixels.scale() == factor && pixels.fine() != nullptr) {
+        // The surface's rendition at the screen's scale: its device pixels as they are.
+        const Surface& fine = *pixels.fine();
+        const int width = scale.ToDevice(area.w);
+        const int height = scale.ToDevice(area.h);
+        const std::uint32_t* source = fine.row(scale.ToDevice(area.y)) + scale.ToDevice(area.x);
+        if (target.format->format == SDL_PIXELFORMAT_RGB888) {
+            const std::size_t rowBytes = static_cast<std::size_t>(width) * sizeof(std::uint32_t);
+            for (int y = 0; y < height; ++y) {
+                std::memcpy(destination, source, rowBytes);
+                destination += target.pitch;
+                source += fine.width();
+            }
+        } else {
+            SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, source,
+                              fine.width() * static_cast<int>(sizeof(std::uint32_t)),
+                              target.format->format, destination, target.pitch);
+        }
+        return;
+    }
     if (target.format->format == SDL_PIXELFORMAT_RGB888) {
         // The surface's own layout (0x00RRGGBB): rows are copied as they are.
         if (factor == 1) {
