@@ -1,11 +1,13 @@
 // The bitmap slider in a real window: presses, drags, keys and its picture over the parent's skin.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "controls/bitmap_slider.hpp"
 #include "harness.hpp"
 #include "test_bitmaps.hpp"
+#include "tests/support/bitmap_pixels.hpp"
 
 namespace ctltest {
 namespace {
@@ -336,16 +338,10 @@ namespace {
 
 // The program's own track and thumb pictures: the thumb's key rows show the track beneath.
 TEST(SliderArtTest, RealThumbKeyRowsShowTheTrack) {
-    CBitmap thumbPicture;
-    ASSERT_TRUE(thumbPicture.LoadBitmapW(233));
-    CBitmap trackPicture;
-    ASSERT_TRUE(trackPicture.LoadBitmapW(228));
-    CDC thumbDc;
-    CDC trackDc;
-    thumbDc.CreateCompatibleDC(nullptr);
-    trackDc.CreateCompatibleDC(nullptr);
-    HGDIOBJ oldThumb = thumbDc.SelectObject(&thumbPicture);
-    HGDIOBJ oldTrack = trackDc.SelectObject(&trackPicture);
+    const Surface thumbPicture = ResourcePixels(233);
+    ASSERT_FALSE(thumbPicture.empty());
+    const Surface trackPicture = ResourcePixels(228);
+    ASSERT_FALSE(trackPicture.empty());
 
     TestParent parent;
     CBitmapSlider slider;
@@ -358,19 +354,18 @@ TEST(SliderArtTest, RealThumbKeyRowsShowTheTrack) {
     Pump();
 
     const int left = slider.PositionToPixel(128) - 1;
-    const COLORREF key = thumbDc.GetPixel(0, 0);
+    const std::uint32_t key = thumbPicture.at(0, 0);
     int keyPixels = 0;
     for (int y = 0; y < 12; ++y) {
         for (int x = 0; x < 3; ++x) {
-            const COLORREF own = thumbDc.GetPixel(x, y);
-            const COLORREF expected = own == key ? trackDc.GetPixel(left + x, y) : own;
+            const std::uint32_t own = thumbPicture.at(x, y);
+            const COLORREF expected =
+                ColorrefFromPixel(own == key ? trackPicture.at(left + x, y) : own);
             keyPixels += own == key ? 1 : 0;
             EXPECT_EQ(parent.ChildPixel(slider, left + x, y), expected) << x << "," << y;
         }
     }
     EXPECT_EQ(keyPixels, 6);  // the top and bottom rows
-    thumbDc.SelectObject(oldThumb);
-    trackDc.SelectObject(oldTrack);
 }
 
 }  // namespace

@@ -4,12 +4,17 @@
 #include <algorithm>
 #include <cwctype>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/gdi/font_catalog.hpp"
 
 class FakeCatalog : public FontCatalog {
   public:
+    FakeCatalog() = default;
+    explicit FakeCatalog(std::vector<std::wstring> families, bool registrationSucceeds = false)
+        : installed(std::move(families)), registrationWorks(registrationSucceeds) {}
+
     std::vector<std::wstring> installed;
     bool registrationWorks = false;
     std::vector<std::wstring> registered;

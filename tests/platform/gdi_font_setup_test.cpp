@@ -33,8 +33,7 @@ void ExpectFontsCreated(const FontTable& table) {
 }
 
 TEST(AppFonts, NoRegistrationWhenArialIsInstalled) {
-    FakeCatalog catalog;
-    catalog.installed = {L"Arial"};
+    FakeCatalog catalog({L"Arial"});
     ScopedFontCatalog scope(catalog);
     FontTable table;
     EXPECT_EQ(table.SetUp(), TRUE);
@@ -44,9 +43,7 @@ TEST(AppFonts, NoRegistrationWhenArialIsInstalled) {
 
 TEST(AppFonts, FaceNameCompareIsCaseSensitive) {
     // Enumeration finds "ARIAL" for "Arial", but only an exact name counts as installed.
-    FakeCatalog catalog;
-    catalog.installed = {L"ARIAL"};
-    catalog.registrationWorks = true;
+    FakeCatalog catalog({L"ARIAL"}, /*registrationSucceeds=*/true);
     ScopedFontCatalog scope(catalog);
     FontTable table;
     EXPECT_EQ(table.SetUp(), TRUE);
@@ -55,9 +52,7 @@ TEST(AppFonts, FaceNameCompareIsCaseSensitive) {
 }
 
 TEST(AppFonts, MissingFaceThatCannotBeRegisteredLeavesTheTableEmpty) {
-    FakeCatalog catalog;
-    catalog.installed = {L"Verdana"};
-    catalog.registrationWorks = false;
+    FakeCatalog catalog({L"Verdana"}, /*registrationSucceeds=*/false);
     ScopedFontCatalog scope(catalog);
     const std::size_t live = GdiLiveObjectCount();
     FontTable table;
@@ -68,8 +63,7 @@ TEST(AppFonts, MissingFaceThatCannotBeRegisteredLeavesTheTableEmpty) {
 }
 
 TEST(AppFonts, LookupOutsideTheTableAndEmptyEntries) {
-    FakeCatalog catalog;
-    catalog.installed = {L"Arial"};
+    FakeCatalog catalog({L"Arial"});
     ScopedFontCatalog scope(catalog);
     FontTable table;
     EXPECT_EQ(table.Font(0), nullptr);  // before set-up every entry is empty
