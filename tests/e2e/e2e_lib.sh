@@ -2,8 +2,8 @@
 # its window, click at window coordinates with real X pointer events (xdotool), wait for report
 # lines and windows with deadlines, and take screenshots (ImageMagick).
 #
-# Sourced by e2e_scenarios.sh; expects SIM (the simulator executable) and OUT (a directory for its
-# output and the screenshots) to be set.
+# Sourced by the scenario scripts; the helpers expect SIM (the simulator executable) and OUT (a
+# directory for its output and the screenshots) to be set, as take_run_arguments sets them.
 
 readonly SKIP=77
 readonly REPORT_DIGITS=130
@@ -18,6 +18,19 @@ WY=0
 # The scale the simulator is expected to draw at: window coordinates given to the helpers are the
 # program's own pixels, multiplied by SCALE on screen.
 SCALE=1
+
+# take_run_arguments NAME "$@": a run's command line, SIMULATOR OUTPUT_DIR and the run's name
+# (NAME in the usage line); sets SIM and OUT (OUTPUT_DIR/name), or ends with the usage (status 2).
+take_run_arguments() {
+    local what=$1
+    shift
+    if [[ $# -ne 3 ]]; then
+        echo "usage: $0 SIMULATOR OUTPUT_DIR $what" >&2
+        exit 2
+    fi
+    SIM=$1
+    OUT=$2/$3
+}
 
 fail() {
     echo "FAILED: $*" >&2

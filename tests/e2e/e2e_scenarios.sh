@@ -8,15 +8,10 @@
 # Exit status 0 passed, 1 failed, 77 skipped (a tool the scenarios need is missing).
 set -u
 
-if [[ $# -ne 3 ]]; then
-    echo "usage: $0 SIMULATOR OUTPUT_DIR SCENARIO" >&2
-    exit 2
-fi
-SIM=$1
-OUT=$2/$3
-scenario=$3
 # shellcheck source=tests/e2e/e2e_lib.sh
 source "$(dirname "$0")/e2e_lib.sh"
+take_run_arguments SCENARIO "$@"
+scenario=$3
 
 prepare_run xdotool import convert compare
 

@@ -13,16 +13,11 @@
 # program, as they should. Exit status 0 passed, 1 failed, 77 skipped.
 set -u
 
-if [[ $# -ne 3 ]]; then
-    echo "usage: $0 SIMULATOR OUTPUT_DIR NAME" >&2
-    exit 2
-fi
-SIM=$1
-OUT=$2/$3
 here=$(cd "$(dirname "$0")" && pwd)
 readonly ART="$here/../../res/bitmaps"
 # shellcheck source=tests/e2e/e2e_lib.sh
 source "$here/e2e_lib.sh"
+take_run_arguments NAME "$@"
 
 prepare_run xdotool import convert
 
