@@ -145,12 +145,6 @@ POINT CDC::SetWindowOrg(int x, int y) {
     return previous;
 }
 
-POINT CDC::GetWindowOrg() const {
-    POINT origin;
-    ::GetWindowOrgEx(m_hAttribDC, &origin);
-    return origin;
-}
-
 SIZE CDC::SetWindowExt(SIZE size) {
     SIZE previous;
     ::SetWindowExtEx(m_hDC, size.cx, size.cy, &previous);

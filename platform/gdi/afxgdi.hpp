@@ -89,7 +89,6 @@ class CDC {
     int GetMapMode() const;
     POINT SetWindowOrg(int x, int y);
     POINT SetWindowOrg(POINT p) { return SetWindowOrg(p.x, p.y); }
-    POINT GetWindowOrg() const;
     SIZE SetWindowExt(SIZE size);
     SIZE GetWindowExt() const;
     SIZE SetViewportExt(SIZE size);

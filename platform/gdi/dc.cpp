@@ -157,11 +157,6 @@ BOOL SetWindowOrgEx(HDC dc, int x, int y, POINT* previous) {
     dc->windowOrg = {x, y};
     return TRUE;
 }
-BOOL GetWindowOrgEx(HDC dc, POINT* origin) {
-    if (dc == nullptr || origin == nullptr) return FALSE;
-    *origin = dc->windowOrg;
-    return TRUE;
-}
 
 // In the text mapping mode the extents are fixed at 1 x 1 and cannot be changed.
 BOOL SetWindowExtEx(HDC dc, int /*x*/, int /*y*/, SIZE* previous) {

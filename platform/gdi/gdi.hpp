@@ -185,7 +185,6 @@ int SetStretchBltMode(HDC dc, int mode);
 int SetMapMode(HDC dc, int mode);
 int GetMapMode(HDC dc);
 BOOL SetWindowOrgEx(HDC dc, int x, int y, POINT* previous);
-BOOL GetWindowOrgEx(HDC dc, POINT* origin);
 BOOL SetWindowExtEx(HDC dc, int x, int y, SIZE* previous);
 BOOL GetWindowExtEx(HDC dc, SIZE* extent);
 BOOL SetViewportExtEx(HDC dc, int x, int y, SIZE* previous);

@@ -109,9 +109,7 @@ TEST_F(Dialogs, NestedModalLoopsEndInTheRightOrder) {
 TEST_F(Dialogs, ADialogIsCentredOverItsOwnerAndItsOwnerGetsNoInput) {
     std::vector<Seen> log;
     RecordingWnd mainWnd;
-    ASSERT_TRUE(mainWnd.CreateTop({100, 100, 900, 640}));
-    h.Pump();
-    mainWnd.log = &log;
+    ASSERT_TRUE(CreateTopLogged(mainWnd, {100, 100, 900, 640}, log));
     TestDialog dlg(238, &mainWnd);
     h.AddStep([&] {
         RECT r{};

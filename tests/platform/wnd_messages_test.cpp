@@ -53,9 +53,7 @@ TEST_F(Messages, PostedMessagesKeepTheirOrder) {
 TEST_F(Messages, PaintComesOnlyWhenTheQueueIsEmpty) {
     std::vector<Seen> log;
     RecordingWnd w;
-    ASSERT_TRUE(w.CreateTop({0, 0, 100, 100}));
-    h.Pump();
-    w.log = &log;
+    ASSERT_TRUE(CreateTopLogged(w, {0, 0, 100, 100}, log));
     w.InvalidateRect(nullptr, FALSE);
     w.PostMessageW(kA);
     w.PostMessageW(kB);
@@ -70,9 +68,7 @@ TEST_F(Messages, PaintComesOnlyWhenTheQueueIsEmpty) {
 TEST_F(Messages, InvalidationsMergeIntoOnePaint) {
     std::vector<Seen> log;
     RecordingWnd w;
-    ASSERT_TRUE(w.CreateTop({0, 0, 100, 100}));
-    h.Pump();
-    w.log = &log;
+    ASSERT_TRUE(CreateTopLogged(w, {0, 0, 100, 100}, log));
     const RECT a{0, 0, 10, 10};
     const RECT b{50, 50, 60, 60};
     w.InvalidateRect(&a, FALSE);

@@ -76,6 +76,15 @@ class WndTest : public ::testing::Test {
     static std::uint32_t PixelOf(HWND top, int x, int y) {
         return platform::WindowSurface(top)->at(x, y);
     }
+    // Makes `w` a top-level window at `r`, lets its first messages and paint pass, then records
+    // in `log` what it receives from then on.
+    ::testing::AssertionResult CreateTopLogged(RecordingWnd& w, const RECT& r,
+                                               std::vector<Seen>& log) {
+        if (!w.CreateTop(r)) return ::testing::AssertionFailure() << "not created";
+        h.Pump();
+        w.log = &log;
+        return ::testing::AssertionSuccess();
+    }
     static std::vector<UINT> MessagesOf(const std::vector<Seen>& log, HWND hwnd) {
         std::vector<UINT> out;
         for (const Seen& s : log) {
