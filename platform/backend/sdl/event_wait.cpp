@@ -30,15 +30,18 @@ void EventWait::Wake() {
 }
 
 bool EventWait::Wait(SDL_Window* window, std::optional<int> timeoutMs) {
-    const int connection = window != nullptr ? X11ConnectionOf(window) : -1;
-    if (connection < 0) {
+    if (display_ == nullptr && window != nullptr) {
+        display_ = X11DisplayOf(window);
+        connection_ = display_ != nullptr ? X11ConnectionOf(display_) : -1;
+    }
+    if (display_ == nullptr) {
         return timeoutMs ? SDL_WaitEventTimeout(nullptr, *timeoutMs) != 0
                          : SDL_WaitEvent(nullptr) != 0;
     }
-    if (X11EventsWaiting(window)) {
+    if (X11EventsWaiting(display_)) {
         return true;
     }
-    std::array<pollfd, 2> fds{{{connection, POLLIN, 0}, {wakeFd_, POLLIN, 0}}};
+    std::array<pollfd, 2> fds{{{connection_, POLLIN, 0}, {wakeFd_, POLLIN, 0}}};
     int ready = 0;
     do {
         ready = poll(fds.data(), fds.size(), timeoutMs ? *timeoutMs : -1);

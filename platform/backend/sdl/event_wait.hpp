@@ -6,6 +6,8 @@
 
 #include <optional>
 
+struct _XDisplay;  // Xlib's Display
+
 namespace platform::sdl {
 
 class EventWait {
@@ -18,7 +20,8 @@ class EventWait {
     // Makes a Wait in progress return, or the next one return at once. Any thread may call it.
     void Wake();
 
-    // Blocks until the X server has sent something to the display of `window` (or Xlib holds
+    // Blocks until the X server has sent something to the display of `window` (the display of the
+    // first window given: all SDL windows are on it), or Xlib holds
     // events not yet taken), Wake() was called, or `timeoutMs` passed (none: no limit). Returns
     // false when the time ran out, true otherwise. Without an X connection it waits in SDL instead
     // (which PostTask's SDL event wakes).
@@ -26,6 +29,8 @@ class EventWait {
 
   private:
     int wakeFd_;
+    _XDisplay* display_ = nullptr;  // SDL's X display, once a window has shown which it is
+    int connection_ = -1;
 };
 
 }  // namespace platform::sdl

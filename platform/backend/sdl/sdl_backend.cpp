@@ -136,7 +136,11 @@ int SdlBackend::FilterEvent(void* self, SDL_Event* event) {
 }
 
 DWORD SdlBackend::Now() {
-    return static_cast<DWORD>(SDL_GetTicks64());
+    // The clock poll() measures its timeouts by (SDL's ticks come from another, which may run a
+    // little slower and then see a timer not quite due when the wait for it ends).
+    return static_cast<DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                  std::chrono::steady_clock::now().time_since_epoch())
+                                  .count());
 }
 
 void SdlBackend::TopLevelCreated(HWND hwnd) {
@@ -183,24 +187,28 @@ void SdlBackend::WaitForInput(std::optional<DWORD> timeoutMs) {
     // SDL sets Xlib's error handler for some of its own work on windows: ours is the one in place
     // while the events are read.
     IgnoreHarmlessX11Errors();
-    // The wait may end a little before the limit (its clock rounds otherwise than Now()); returning
-    // then would cost the message loop a second wake-up for a timer not quite due. Wait on until
-    // Now() has reached it.
-    const std::optional<Uint64> deadline =
-        timeoutMs ? std::optional<Uint64>(SDL_GetTicks64() + *timeoutMs) : std::nullopt;
+    // The wait ends once Now() has reached the limit: the wait's timeout is rounded up to whole
+    // milliseconds on the same clock, so a timer that is due does not find itself just short of it
+    // and cost a second wake-up.
+    using Clock = std::chrono::steady_clock;
+    const std::optional<Clock::time_point> deadline =
+        timeoutMs
+            ? std::optional<Clock::time_point>(Clock::now() + std::chrono::milliseconds(*timeoutMs))
+            : std::nullopt;
     // Only input that becomes an SDL event ends the wait: the X server also sends what SDL keeps
     // to itself (property changes, the window manager's messages).
     while (!SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) {
         std::optional<int> left;
         if (deadline) {
-            const Uint64 now = SDL_GetTicks64();
+            const Clock::time_point now = Clock::now();
             if (now >= *deadline) {
                 ++wakeUps_;
                 traceWakeUp("timeout", 0);
                 return;
             }
+            const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(*deadline - now);
             left = static_cast<int>(
-                std::min<Uint64>(*deadline - now, std::numeric_limits<int>::max()));
+                std::min<long long>(remaining.count(), std::numeric_limits<int>::max()));
         }
         if (wait_.Wait(windows_.empty() ? nullptr : windows_.front()->sdlWindow(), left)) {
             SDL_PumpEvents();

@@ -178,14 +178,17 @@ std::optional<POINT> X11PointerPosition(SDL_Window* window) {
     return POINT{x, y};
 }
 
-int X11ConnectionOf(SDL_Window* window) {
+_XDisplay* X11DisplayOf(SDL_Window* window) {
     SDL_SysWMinfo info;
-    return X11Info(window, &info) ? ConnectionNumber(info.info.x11.display) : -1;
+    return X11Info(window, &info) ? info.info.x11.display : nullptr;
 }
 
-bool X11EventsWaiting(SDL_Window* window) {
-    SDL_SysWMinfo info;
-    return X11Info(window, &info) && XEventsQueued(info.info.x11.display, QueuedAfterFlush) > 0;
+int X11ConnectionOf(_XDisplay* display) {
+    return ConnectionNumber(display);
+}
+
+bool X11EventsWaiting(_XDisplay* display) {
+    return XEventsQueued(display, QueuedAfterFlush) > 0;
 }
 
 bool DesktopDragsWindows(SDL_Window* window) {

@@ -11,6 +11,7 @@
 #include "platform/wintypes.hpp"
 
 struct SDL_SysWMmsg;
+struct _XDisplay;  // Xlib's Display
 
 namespace platform::sdl {
 
@@ -55,14 +56,17 @@ POINT DesktopPosition(SDL_Window* window);
 // cache that pointer warps and some moves never refresh); none where SDL does not run on X11.
 std::optional<POINT> X11PointerPosition(SDL_Window* window);
 
-// The file descriptor of the X connection of the window's display; -1 where SDL does not run on
-// X11.
-int X11ConnectionOf(SDL_Window* window);
+// The X display of the window (every SDL window is on the same one); null where SDL does not run
+// on X11.
+_XDisplay* X11DisplayOf(SDL_Window* window);
 
-// Sends the requests Xlib still buffers for the window's display, reads what the server has sent
+// The file descriptor of the display's X connection.
+int X11ConnectionOf(_XDisplay* display);
+
+// Sends the requests Xlib still buffers for the display, reads what the server has sent
 // meanwhile without waiting, and tells whether events are waiting to be taken (then the
 // connection's descriptor may well be silent: they were read already).
-bool X11EventsWaiting(SDL_Window* window);
+bool X11EventsWaiting(_XDisplay* display);
 
 // Whether the desktop of the window drags windows when SDL's hit test asks it to: on X11 only
 // when a window manager runs (a bare X server moves nothing); elsewhere the compositor does.
