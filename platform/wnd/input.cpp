@@ -346,6 +346,7 @@ void InputWindowMinimised(HWND topLevel, bool minimised) {
     if (w == nullptr || w->isChild() || w->minimised == minimised) return;
     if (minimised) w->normalRect = w->rect;
     w->minimised = minimised;
+    S().paintMayBeDue = true;
     if (!minimised) InvalidateWhole(topLevel, true);
     const RECT c = ClientRectOf(*w);
     Send(topLevel, WM_SIZE, minimised ? 1 : 0,

@@ -24,7 +24,11 @@ HWND FindPaintable(HWND w) {
 }  // namespace
 
 void PresentPending() {
-    const std::vector<HWND> tops = S().topLevels;
+    const std::vector<HWND>& all = S().topLevels;
+    if (std::none_of(all.begin(), all.end(),
+                     [](HWND t) { return t->damage && !t->damage->empty(); }))
+        return;
+    const std::vector<HWND> tops = all;
     for (HWND t : tops) {
         if (Find(t) == nullptr || !t->damage || t->damage->empty()) continue;
         const std::vector<RECT> damage = t->damage->Take();
@@ -38,6 +42,7 @@ void InvalidateClient(HWND hwnd, const Region& area, bool erase) {
     const Region clipped = area.intersected(Region::FromRect(ClientRectOf(*w)));
     if (clipped.empty()) return;
     w->updateRegion = w->updateRegion.united(clipped);
+    S().paintMayBeDue = true;
     if (erase) w->eraseRequested = true;
     if ((w->style & WS_CLIPCHILDREN) != 0 || w->children.empty()) return;
     // Without WS_CLIPCHILDREN the parent's painting covers its children, so they paint again.
@@ -58,7 +63,10 @@ void InvalidateClient(HWND hwnd, const Region& area, bool erase) {
 void InvalidateWhole(HWND hwnd, bool erase) {
     WindowObject* w = Find(hwnd);
     if (w == nullptr) return;
-    if (!w->isChild()) w->frameDirty = true;
+    if (!w->isChild()) {
+        w->frameDirty = true;
+        S().paintMayBeDue = true;
+    }
     InvalidateClient(hwnd, Region::FromRect(ClientRectOf(*w)), erase);
     if ((w->style & WS_CLIPCHILDREN) != 0) {
         for (WindowObject* child : w->children) {
@@ -112,6 +120,7 @@ void PaintNonClient(HWND topLevel) {
 }
 
 bool PaintNext() {
+    if (!S().paintMayBeDue) return false;
     const std::vector<HWND> tops = S().topLevels;
     for (HWND t : tops) {
         if (Find(t) == nullptr || !t->visible || t->minimised) continue;
@@ -135,6 +144,7 @@ bool PaintNext() {
         }
         return true;
     }
+    S().paintMayBeDue = false;
     return false;
 }
 

@@ -213,6 +213,7 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             w->text = lParam != 0 ? reinterpret_cast<const wchar_t*>(lParam) : L"";
             if (!w->isChild()) {
                 w->frameDirty = true;
+                S().paintMayBeDue = true;
                 B().TopLevelChanged(hwnd);
             }
             return TRUE;

@@ -271,6 +271,7 @@ HWND CreateWindowExW(DWORD exStyle, const wchar_t* className, const wchar_t* tex
         hwnd->owner = TopLevelOf(parent);
         ResizeSurface(*hwnd);
         hwnd->frameDirty = true;
+        S().paintMayBeDue = true;
         InsertTopLevel(hwnd);
     }
     if (object != nullptr) {
@@ -461,6 +462,7 @@ BOOL ShowWindow(HWND hwnd, int command) {
     if (minimised && !w->minimised) w->normalRect = w->rect;
     w->visible = visible;
     w->minimised = minimised;
+    S().paintMayBeDue = true;
     if (!visible || minimised) {
         State& s = S();
         // A hidden window gives up the mouse and the keyboard.

@@ -68,6 +68,10 @@ struct State {
     std::array<bool, 256> keys{};     // as of the message being processed
     HCURSOR cursorShape = nullptr;
     std::optional<MoveMode> move;
+    // Whether a window may wait for WM_PAINT (or a frame to be drawn): set wherever an update
+    // region grows, a frame gets dirty or a window comes on screen; cleared by a search of the
+    // windows that found none, so an idle loop does not walk every window again.
+    bool paintMayBeDue = true;
     std::unique_ptr<WindowObject> desktop;
 };
 
