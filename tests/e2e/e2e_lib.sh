@@ -60,16 +60,13 @@ prepare_run() {  # prepare_run TOOL...
 }
 
 stop_sim() {
-    if [[ -n "$sim_pid" ]] && kill -0 "$sim_pid" 2>/dev/null; then
-        kill "$sim_pid" 2>/dev/null
-        wait "$sim_pid" 2>/dev/null
-    fi
+    stop_process "$sim_pid"
     sim_pid=""
 }
 trap stop_sim EXIT
 
-# shellcheck source=tests/x11/wait_until.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../x11/wait_until.sh"
+# shellcheck source=tests/x11/processes.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../x11/processes.sh"
 
 # The visible windows of the simulator, one X window ID per line.
 sim_windows() {

@@ -25,8 +25,8 @@ export XDG_RUNTIME_DIR
 weston_pid=""
 sim_pid=""
 cleanup() {
-    [[ -n "$sim_pid" ]] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
-    [[ -n "$weston_pid" ]] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null
+    stop_process "$sim_pid"
+    stop_process "$weston_pid"
     rm -rf "$XDG_RUNTIME_DIR"
 }
 trap cleanup EXIT
@@ -40,8 +40,8 @@ fail() {
     exit 1
 }
 
-# shellcheck source=tests/x11/wait_until.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../x11/wait_until.sh"
+# shellcheck source=tests/x11/processes.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../x11/processes.sh"
 
 weston --backend=x11-backend.so --xwayland --socket=wayland-vr --width=1000 --height=700 \
     --idle-time=0 --log="$XDG_RUNTIME_DIR/weston.log" >/dev/null 2>&1 &

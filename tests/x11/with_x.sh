@@ -41,14 +41,14 @@ workdir=$(mktemp -d)
 xvfb_pid=""
 wm_pid=""
 cleanup() {
-    [[ -n "$wm_pid" ]] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    stop_process "$wm_pid"
+    stop_process "$xvfb_pid"
     rm -rf "$workdir"
 }
 trap cleanup EXIT
 
-# shellcheck source=tests/x11/wait_until.sh
-source "$(dirname "${BASH_SOURCE[0]}")/wait_until.sh"
+# shellcheck source=tests/x11/processes.sh
+source "$(dirname "${BASH_SOURCE[0]}")/processes.sh"
 
 # The server picks a free display itself and writes its number once it accepts clients.
 Xvfb -displayfd 3 -screen 0 "$screen" "${dpi[@]}" -nolisten tcp -br -noreset \
