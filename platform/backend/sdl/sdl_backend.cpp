@@ -118,6 +118,13 @@ int SdlBackend::FilterEvent(void* self, SDL_Event* event) {
             InputPointerTaken();
         }
     }
+    for (const auto& window : backend->windows_) {
+        if (LeftPressTo(message) == window->x11Window()) {
+            window->NoteLeftPress();
+        } else if (LeftReleaseTo(message) == window->x11Window()) {
+            window->NoteLeftRelease();
+        }
+    }
     if (const std::optional<POINT> point = ButtonPointOf(message)) {
         backend->buttonPoints_.NoteXButton(*point);
     } else {

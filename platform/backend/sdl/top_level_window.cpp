@@ -298,11 +298,27 @@ SDL_HitTestResult TopLevelWindow::HitTest(SDL_Window* /*window*/, const SDL_Poin
         return SDL_HITTEST_NORMAL;
     }
     const LRESULT hit = HitTestTopLevel(top->hwnd_, top->ToScreen(point->x, point->y));
+    // SDL asks on pointer moves too, for the cursor shape only; at a press it starts the drag.
+    const bool press = top->pressBeingHandled_;
+    top->pressBeingHandled_ = false;
     if (hit != HTCAPTION) {
         return SDL_HITTEST_NORMAL;
     }
+    top->desktopMoveAsked_ = press;
     top->alignSdlPosition();
     return SDL_HITTEST_DRAGGABLE;
+}
+
+void TopLevelWindow::NoteLeftPress() {
+    pressBeingHandled_ = true;
+    desktopMoveAsked_ = false;
+}
+
+void TopLevelWindow::NoteLeftRelease() {
+    if (desktopMoveAsked_) {
+        desktopMoveAsked_ = false;
+        CancelDesktopMove(window_.get());
+    }
 }
 
 void TopLevelWindow::alignSdlPosition() {

@@ -47,6 +47,13 @@ class TopLevelWindow {
     // the window was exposed (PresentExposed): only those rectangles are presented again, or the
     // whole window where the server's rectangles are not known. `area` in device pixels.
     void NoteExposed(const ShapeRect& area);
+    // The X server's left button presses and releases in the window, noted before SDL handles
+    // them. SDL's hit test may ask the window manager to drag the window at a press; when the
+    // release still reaches the window, the manager had not taken the pointer in time (the
+    // button was released quickly, or the press waited long to be handled): it would drag on
+    // with no button held until the next click, so the drag is cancelled.
+    void NoteLeftPress();
+    void NoteLeftRelease();
     long long PresentExposed();
     unsigned long x11Window() const { return x11Window_; }
 
@@ -95,6 +102,8 @@ class TopLevelWindow {
     bool exposuresKnown_ = false;  // the server's exposed rectangles reach NoteExposed
     Damage exposed_;
     bool minimised_ = false;
+    bool pressBeingHandled_ = false;  // SDL's next hit test is for a left press
+    bool desktopMoveAsked_ = false;   // since the last left press
     std::wstring caption_;
 };
 

@@ -70,6 +70,49 @@ std::optional<POINT> ButtonPointOf(const SDL_SysWMmsg& message) {
     return POINT{event.xbutton.x_root, event.xbutton.y_root};
 }
 
+namespace {
+
+std::optional<unsigned long> LeftButtonTo(const SDL_SysWMmsg& message, int type) {
+    if (message.subsystem != SDL_SYSWM_X11) {
+        return std::nullopt;
+    }
+    const XEvent& event = message.msg.x11.event;
+    if (event.type != type || event.xbutton.button != Button1) {
+        return std::nullopt;
+    }
+    return event.xbutton.window;
+}
+
+}  // namespace
+
+std::optional<unsigned long> LeftPressTo(const SDL_SysWMmsg& message) {
+    return LeftButtonTo(message, ButtonPress);
+}
+
+std::optional<unsigned long> LeftReleaseTo(const SDL_SysWMmsg& message) {
+    return LeftButtonTo(message, ButtonRelease);
+}
+
+void CancelDesktopMove(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    if (!X11Info(window, &info)) {
+        return;
+    }
+    Display* display = info.info.x11.display;
+    constexpr long kMoveResizeCancel = 11;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = info.info.x11.window;
+    event.xclient.message_type = XInternAtom(display, "_NET_WM_MOVERESIZE", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[2] = kMoveResizeCancel;
+    event.xclient.data.l[3] = Button1;
+    event.xclient.data.l[4] = 1;  // the request comes from an application
+    XSendEvent(display, DefaultRootWindow(display), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XFlush(display);
+}
+
 std::optional<unsigned long> PointerTakenFrom(const SDL_SysWMmsg& message) {
     if (message.subsystem != SDL_SYSWM_X11) {
         return std::nullopt;

@@ -35,6 +35,14 @@ std::optional<PointerEvent> PointerEventOf(const SDL_SysWMmsg& message);
 // none for other events.
 std::optional<POINT> ButtonPointOf(const SDL_SysWMmsg& message);
 
+// The X window that an X event of a left button press or release went to; none for other events.
+std::optional<unsigned long> LeftPressTo(const SDL_SysWMmsg& message);
+std::optional<unsigned long> LeftReleaseTo(const SDL_SysWMmsg& message);
+
+// Tells the window manager to cancel the move of the window that SDL's hit test asked it for
+// (_NET_WM_MOVERESIZE_CANCEL); nothing where SDL does not run on X11.
+void CancelDesktopMove(SDL_Window* window);
+
 // Whether the X event says that another client took the pointer from the window (a crossing event
 // of a grab: the window manager's move, its menus, a screen lock); the window is named.
 std::optional<unsigned long> PointerTakenFrom(const SDL_SysWMmsg& message);
