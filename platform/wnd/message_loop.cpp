@@ -11,11 +11,33 @@ LRESULT DispatchToObject(CWnd* object, HWND hwnd, UINT message, WPARAM wParam, L
 
 namespace wnd {
 
-LRESULT Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT Deliver(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     WindowObject* w = Find(hwnd);
     if (w == nullptr) return 0;
     if (w->object != nullptr) return DispatchToObject(w->object, hwnd, message, wParam, lParam);
     return CallClassProc(hwnd, message, wParam, lParam);
+}
+
+// Hands a message just taken from the queue to the WH_GETMESSAGE hooks.
+void Taken(MSG& msg) {
+    CallHooks(WH_GETMESSAGE, PM_REMOVE, reinterpret_cast<LPARAM>(&msg));
+}
+
+}  // namespace
+
+LRESULT Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (Find(hwnd) == nullptr) return 0;
+    if (!S().hooks.empty()) {
+        CWPSTRUCT sent;
+        sent.lParam = lParam;
+        sent.wParam = wParam;
+        sent.message = message;
+        sent.hwnd = hwnd;
+        CallHooks(WH_CALLWNDPROC, TRUE, reinterpret_cast<LPARAM>(&sent));
+    }
+    return Deliver(hwnd, message, wParam, lParam);
 }
 
 void Post(const MSG& msg) {
@@ -63,9 +85,9 @@ bool NextQueued(MSG& msg) {
         s.queue.pop_front();
         if (msg.hwnd == nullptr && msg.message != WM_QUIT) {
             s.inputPoint = msg.pt;
-            if (ResolveRawInput(msg)) return true;
-            continue;
+            if (!ResolveRawInput(msg)) continue;
         }
+        Taken(msg);
         return true;
     }
     return false;
@@ -186,7 +208,7 @@ LRESULT SendMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT DispatchMessageW(const MSG* msg) {
     if (msg == nullptr || Find(msg->hwnd) == nullptr) return 0;
-    return Send(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+    return Deliver(msg->hwnd, msg->message, msg->wParam, msg->lParam);
 }
 
 void PostQuitMessage(int exitCode) {
@@ -210,6 +232,7 @@ bool TakeMessage(MSG* out) {
         MSG msg = s.queue.front();
         s.queue.pop_front();
         if (msg.hwnd == nullptr && msg.message != WM_QUIT && !ResolveRawInput(msg)) continue;
+        Taken(msg);
         *out = msg;
         return true;
     }

@@ -122,6 +122,25 @@ BOOL IsDialogMessageW(HWND dialog, MSG* msg);
 inline constexpr UINT PM_NOREMOVE = 0;
 inline constexpr UINT PM_REMOVE = 1;
 
+// Hooks: a WH_CALLWNDPROC hook sees every message sent to a window before the window's procedure
+// (lParam a CWPSTRUCT); a WH_GETMESSAGE hook sees every posted message and every mouse or key
+// input as it is taken from the queue, once (lParam the MSG, wParam PM_REMOVE). Every hook
+// installed is called, the newest first; the thread ID is ignored (there is one GUI thread).
+struct HookObject;
+using HHOOK = HookObject*;
+using HOOKPROC = LRESULT (*)(int code, WPARAM wParam, LPARAM lParam);
+struct CWPSTRUCT {
+    LPARAM lParam = 0;
+    WPARAM wParam = 0;
+    UINT message = 0;
+    HWND hwnd = nullptr;
+};
+inline constexpr int WH_GETMESSAGE = 3;
+inline constexpr int WH_CALLWNDPROC = 4;
+inline constexpr int HC_ACTION = 0;
+HHOOK SetWindowsHookExW(int kind, HOOKPROC proc, HINSTANCE instance, DWORD threadId);
+BOOL UnhookWindowsHookEx(HHOOK hook);
+
 // Painting.
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);  // null rect: the whole client area
 BOOL UpdateWindow(HWND hwnd);

@@ -14,6 +14,11 @@
 #include "platform/backend/backend.hpp"
 #include "platform/wnd/window_tree.hpp"
 
+struct HookObject {
+    int kind = 0;  // WH_CALLWNDPROC or WH_GETMESSAGE
+    HOOKPROC proc = nullptr;
+};
+
 struct WindowClass {
     std::wstring name;
     WNDPROC proc = nullptr;
@@ -53,6 +58,7 @@ struct State {
     std::vector<std::unique_ptr<WindowObject>> retired;
     std::vector<HWND> topLevels;  // front to back
     std::vector<WindowClass> classes;
+    std::vector<std::unique_ptr<HookObject>> hooks;  // oldest first
     std::deque<MSG> queue;
     std::optional<MSG> peeked;  // a message looked at with PM_NOREMOVE
     std::vector<Timer> timers;
@@ -123,8 +129,10 @@ bool PaintNext();                             // sends one WM_PAINT; false when 
 void PresentPending();  // hands each shown top-level window's damage to the backend
 void PaintNonClient(HWND topLevel);
 
-// Messages.
+// Messages. Send calls the WH_CALLWNDPROC hooks first; DispatchMessageW does not (a dispatched
+// message was seen by the WH_GETMESSAGE hooks as it was taken).
 LRESULT Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+void CallHooks(int kind, WPARAM wParam, LPARAM lParam);
 void Post(const MSG& msg);
 bool ProcessOne();  // one queued message, paint or due timer; false when idle
 void PumpUntilIdle();

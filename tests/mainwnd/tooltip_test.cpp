@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "main_window_harness.hpp"
 #include "mainwnd/language_texts.hpp"
@@ -87,6 +88,127 @@ TEST(MainWindowTooltips, SwitchingTheLanguageTwiceGivesEveryToolItsEnglishTextBa
             ExpectTipShows(run, kToolTexts[i].english);
         }
     });
+}
+
+// What the main window relays to its tooltip, seen through the window layer's hooks: each
+// TTM_RELAYEVENT sent to the tooltip (with a copy of the message it carries), and each mouse
+// message the program takes from the queue for the main window or one of its controls.
+class RelayWatch {
+  public:
+    RelayWatch(HWND main, HWND tip)
+        : sent_(SetWindowsHookExW(WH_CALLWNDPROC, &Sent, nullptr, 0)),
+          taken_(SetWindowsHookExW(WH_GETMESSAGE, &Taken, nullptr, 0)) {
+        main_ = main;
+        tip_ = tip;
+        Clear();
+    }
+    ~RelayWatch() {
+        UnhookWindowsHookEx(sent_);
+        UnhookWindowsHookEx(taken_);
+    }
+    RelayWatch(const RelayWatch&) = delete;
+    RelayWatch& operator=(const RelayWatch&) = delete;
+
+    static void Clear() {
+        relayed.clear();
+        moves.clear();
+        buttons = 0;
+    }
+    bool Installed() const { return sent_ != nullptr && taken_ != nullptr; }
+
+    static inline std::vector<MSG> relayed;  // the messages relayed, in order
+    static inline std::vector<MSG> moves;    // the WM_MOUSEMOVE messages taken, in order
+    static inline int buttons = 0;           // the button messages taken
+
+  private:
+    static LRESULT Sent(int /*code*/, WPARAM /*wParam*/, LPARAM lParam) {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (sent->hwnd == tip_ && sent->message == TTM_RELAYEVENT && sent->lParam != 0) {
+            relayed.push_back(*reinterpret_cast<const MSG*>(sent->lParam));
+        }
+        return 0;
+    }
+    static LRESULT Taken(int /*code*/, WPARAM /*wParam*/, LPARAM lParam) {
+        const auto* msg = reinterpret_cast<const MSG*>(lParam);
+        if (::GetAncestorTopLevel(msg->hwnd) != main_) {
+            return 0;
+        }
+        if (msg->message == WM_MOUSEMOVE) {
+            moves.push_back(*msg);
+        } else if (msg->message >= WM_LBUTTONDOWN && msg->message <= WM_RBUTTONUP) {
+            ++buttons;
+        }
+        return 0;
+    }
+
+    static inline HWND main_ = nullptr;
+    static inline HWND tip_ = nullptr;
+    HHOOK sent_;
+    HHOOK taken_;
+};
+
+// The relayed messages are exactly the mouse moves taken: the same ones, once each, in order.
+void ExpectEveryMoveRelayedOnce() {
+    ASSERT_EQ(RelayWatch::relayed.size(), RelayWatch::moves.size());
+    for (std::size_t i = 0; i < RelayWatch::moves.size(); ++i) {
+        SCOPED_TRACE(i);
+        const MSG& relayed = RelayWatch::relayed[i];
+        const MSG& move = RelayWatch::moves[i];
+        EXPECT_EQ(relayed.message, WM_MOUSEMOVE);
+        EXPECT_EQ(relayed.hwnd, move.hwnd);
+        EXPECT_EQ(relayed.lParam, move.lParam);
+        EXPECT_EQ(relayed.pt, move.pt);
+    }
+}
+
+TEST(MainWindowTooltips, EachMouseMoveIsRelayedOnceAndNoClickIs) {
+    MainWindowHarness run;
+    auto& dlg = run.dlg();
+    run.Step([&] {
+        run.MoveAway();
+        RelayWatch watch(dlg.m_hWnd, dlg.toolTip.m_hWnd);
+        ASSERT_TRUE(watch.Installed());
+
+        // Moves over controls with tools, controls without, and the bare skin (which answers
+        // HTCAPTION: no WM_MOUSEMOVE there).
+        const CWnd* const path[] = {&dlg.effectButtons[0], &dlg.effectButtons[1], &dlg.redSlider,
+                                    &dlg.colorWheel, &dlg.applyButton};
+        for (const CWnd* control : path) {
+            const POINT centre = run.Centre(*control);
+            run.backend().MoveMouse(centre);
+            run.backend().MoveMouse(POINT{centre.x + 2, centre.y + 1});
+        }
+        run.backend().MoveMouse(run.Screen(300, 20));
+        run.backend().Advance(300);
+        EXPECT_GE(RelayWatch::moves.size(), 10u);
+        EXPECT_EQ(RelayWatch::buttons, 0);
+        ExpectEveryMoveRelayedOnce();
+
+        // Clicks where the pointer rests, on a button with a tool and on the skin, and a drag of a
+        // slider: the presses and releases are taken but never relayed; only the moves are (also
+        // the one that follows the button's release of the capture).
+        RelayWatch::Clear();
+        const POINT effect = run.Centre(dlg.effectButtons[2]);
+        run.backend().MoveMouse(effect);
+        for (int i = 0; i < 3; ++i) {
+            run.backend().Press(effect);
+            run.backend().Release(effect);
+        }
+        EXPECT_EQ(dlg.state.effect, 3);
+        const POINT skin = run.Screen(300, 20);
+        run.backend().MoveMouse(skin);
+        run.backend().Press(skin);
+        run.backend().Release(skin);
+        const POINT slider = run.Centre(dlg.greenSlider);
+        run.backend().Drag(slider, POINT{slider.x - 30, slider.y});
+        EXPECT_EQ(RelayWatch::buttons, 8)
+            << "the presses and releases on the effect and the slider";
+        ExpectEveryMoveRelayedOnce();
+        for (const MSG& relayed : RelayWatch::relayed) {
+            EXPECT_EQ(relayed.message, WM_MOUSEMOVE);
+        }
+    });
+    run.Run();
 }
 
 TEST(MainWindowTooltips, NoTipOverTheWheelASwatchASliderOrALabel) {

@@ -1,5 +1,5 @@
 // Messages: sent versus posted order, WM_PAINT only when the queue is empty, timers on the
-// virtual clock, the PreTranslateMessage chain.
+// virtual clock, the PreTranslateMessage chain, the hooks on sent and taken messages.
 #include <algorithm>
 
 #include "wnd_test_support.hpp"
@@ -194,6 +194,66 @@ TEST_F(Messages, MessagesToADestroyedWindowAreDropped) {
     EXPECT_FALSE(PostMessageW(hwnd, kA, 0, 0));
     h.Pump();
     EXPECT_EQ(got, 0);
+}
+
+// What the two kinds of hook saw: (message, window) in order.
+std::vector<std::pair<UINT, HWND>> sentSeen;
+std::vector<std::pair<UINT, HWND>> takenSeen;
+LRESULT SeeSent(int, WPARAM, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (sent->message >= kA && sent->message <= kD)
+        sentSeen.emplace_back(sent->message, sent->hwnd);
+    return 0;
+}
+LRESULT SeeTaken(int, WPARAM, LPARAM lParam) {
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if ((msg->message >= kA && msg->message <= kD) || msg->message == WM_LBUTTONDOWN) {
+        takenSeen.emplace_back(msg->message, msg->hwnd);
+    }
+    return 0;
+}
+
+TEST_F(Messages, HooksSeeSentMessagesAndWhatIsTakenFromTheQueueOnceEach) {
+    sentSeen.clear();
+    takenSeen.clear();
+    RecordingWnd w;
+    ASSERT_TRUE(w.CreateTop({0, 0, 100, 100}));
+    h.Pump();
+    const HHOOK sent = SetWindowsHookExW(WH_CALLWNDPROC, &SeeSent, nullptr, 0);
+    const HHOOK taken = SetWindowsHookExW(WH_GETMESSAGE, &SeeTaken, nullptr, 0);
+    ASSERT_NE(sent, nullptr);
+    ASSERT_NE(taken, nullptr);
+    EXPECT_EQ(SetWindowsHookExW(WH_CALLWNDPROC, nullptr, nullptr, 0), nullptr);
+
+    w.SendMessageW(kA);
+    w.PostMessageW(kB);
+    h.Click(POINT{50, 50});  // the press comes through the queue as input, resolved to w
+    h.Pump();
+    // The posted message and the press are taken once each and dispatched without passing the
+    // sent-message hook.
+    EXPECT_EQ(sentSeen, (std::vector<std::pair<UINT, HWND>>{{kA, w.m_hWnd}}));
+    EXPECT_EQ(takenSeen,
+              (std::vector<std::pair<UINT, HWND>>{{kB, w.m_hWnd}, {WM_LBUTTONDOWN, w.m_hWnd}}));
+
+    // A message peeked without removing it is taken once, however often it is looked at.
+    takenSeen.clear();
+    w.PostMessageW(kC);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, kC);
+    EXPECT_EQ(takenSeen, (std::vector<std::pair<UINT, HWND>>{{kC, w.m_hWnd}}));
+
+    EXPECT_TRUE(UnhookWindowsHookEx(sent));
+    EXPECT_TRUE(UnhookWindowsHookEx(taken));
+    EXPECT_FALSE(UnhookWindowsHookEx(taken));
+    sentSeen.clear();
+    takenSeen.clear();
+    w.SendMessageW(kD);
+    w.PostMessageW(kD);
+    h.Pump();
+    EXPECT_TRUE(sentSeen.empty());
+    EXPECT_TRUE(takenSeen.empty());
 }
 
 }  // namespace
