@@ -45,6 +45,7 @@ bool EmulatedController::receive(std::span<const std::uint8_t> report) {
     Report copy{};
     std::copy(report.begin(), report.end(), copy.begin());
     received_.push_back(copy);
+    if (watch_) watch_(copy);
     handle(copy);
     sendUnasked(flood_ ? kInputQueueLimit : unaskedPerReport_);
     if (unplugCountdown_ > 0 && --unplugCountdown_ == 0) unplug();

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <random>
 #include <span>
 #include <vector>
@@ -76,6 +77,10 @@ class EmulatedController {
     // The controller goes away right after it has received this many more reports.
     void unplugAfter(std::size_t reports) { unplugCountdown_ = reports; }
 
+    // Called with each report as it arrives, before the controller handles it: a test looks at
+    // the program at that moment (what it shows while its query is on the way).
+    void setReceiveWatch(std::function<void(const Report&)> watch) { watch_ = std::move(watch); }
+
     // Every report received, in order, as written (65 bytes, byte 0 the report ID).
     const std::vector<Report>& received() const { return received_; }
     void clearReceived() { received_.clear(); }
@@ -105,6 +110,7 @@ class EmulatedController {
     std::size_t unplugCountdown_ = 0;  // 0: stays plugged in
     std::uint32_t lastReadLimitMs_ = 0;
     std::vector<Report> received_;
+    std::function<void(const Report&)> watch_;
     std::deque<std::vector<std::uint8_t>> input_;
     std::vector<std::vector<std::uint8_t>> late_;  // answers still on their way
     std::mt19937 random_{0x1A2C1507u};

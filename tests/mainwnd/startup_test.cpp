@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/fonts.hpp"
 #include "main_window_harness.hpp"
@@ -35,6 +37,29 @@ TEST(MainWindowStartup, WithControllerTakesItsColourAndCountWithoutMessage) {
             EXPECT_EQ(run.received()[0], MakeReport({0x00, 0x80, 0x0B, 0x01, 0x0F, 0, 0, 0, 0x03}));
             EXPECT_EQ(run.received()[1], MakeReport({0x00, 0x80, 0x0D, 0x01, 0x00}));
         });
+}
+
+TEST(MainWindowStartup, SlidersHoldTheirStartColourUntilTheControllersColourIsRead) {
+    MainWindowHarness run({.present = true, .red = 10, .green = 200, .blue = 30, .ledCount = 42});
+    auto& dlg = run.dlg();
+    // The slider positions as each start-up query reaches the controller.
+    std::vector<std::array<int, 3>> atQuery;
+    run.controller().setReceiveWatch([&](const Report&) {
+        atQuery.push_back(
+            {dlg.redSlider.position, dlg.greenSlider.position, dlg.blueSlider.position});
+    });
+    run.Step([&] {
+        ASSERT_EQ(run.received().size(), 2u);
+        ASSERT_EQ(atQuery.size(), 2u);
+        // Created at 61, 69, 255; the colour query finds them there, the LED count query after
+        // the answer has moved them.
+        EXPECT_EQ(atQuery[0], (std::array<int, 3>{61, 69, 255}));
+        EXPECT_EQ(atQuery[1], (std::array<int, 3>{10, 200, 30}));
+        EXPECT_EQ(dlg.redSlider.position, 10);
+        EXPECT_EQ(dlg.greenSlider.position, 200);
+        EXPECT_EQ(dlg.blueSlider.position, 30);
+    });
+    run.Run();
 }
 
 TEST(MainWindowStartup, WithoutControllerShowsOneMessageAndZeros) {
