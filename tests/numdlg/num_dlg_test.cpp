@@ -3,11 +3,18 @@
 // window.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "device/report_builders.hpp"
 #include "numdlg/num_dlg_layout.hpp"
 #include "platform/context.hpp"
+#include "platform/gdi/png.hpp"
 #include "platform/wnd/window_tree.hpp"
 #include "tests/app/program_driver.hpp"
 
@@ -20,9 +27,54 @@ struct Language {
     bool chinese;
     UINT skin;
     POINT number;
+    const char* reference;  // the committed pictures of the number box
 };
-constexpr Language kEnglish{"English", false, 250, {245, 67}};
-constexpr Language kChinese{"Chinese", true, 240, {210, 65}};
+constexpr Language kEnglish{"English", false, 250, {245, 67}, "number_box_english.png"};
+constexpr Language kChinese{"Chinese", true, 240, {210, 65}, "number_box_chinese.png"};
+
+// The number box: the number's place with a margin, as the popup shows it.
+constexpr int kBoxWidth = 52;
+constexpr int kBoxHeight = 30;
+// The counts of the reference pictures, one box below the other.
+constexpr int kReferenceCounts[] = {4, 8, 17, 38, 64};
+// A box matches when at most this many of its pixels differ by more than kGlyphEdgeLevels in a
+// colour component from the reference (font versions render a glyph's edge a little
+// differently); two different numbers differ in far more.
+constexpr int kGlyphEdgePixels = 12;
+constexpr int kGlyphEdgeLevels = 48;
+
+void CopyNumberBox(HWND popup, POINT number, Surface& into, int row) {
+    for (int y = 0; y < kBoxHeight; ++y) {
+        for (int x = 0; x < kBoxWidth; ++x) {
+            into.set(x, row * kBoxHeight + y, PixelOf(popup, number.x - 12 + x, number.y - 6 + y));
+        }
+    }
+}
+
+int BoxDifference(const Surface& a, int rowA, const Surface& b, int rowB) {
+    int differing = 0;
+    for (int y = 0; y < kBoxHeight; ++y) {
+        for (int x = 0; x < kBoxWidth; ++x) {
+            const std::uint32_t p = a.at(x, rowA * kBoxHeight + y);
+            const std::uint32_t q = b.at(x, rowB * kBoxHeight + y);
+            for (int shift : {0, 8, 16}) {
+                if (std::abs(static_cast<int>((p >> shift) & 0xFF) -
+                             static_cast<int>((q >> shift) & 0xFF)) > kGlyphEdgeLevels) {
+                    ++differing;
+                    break;
+                }
+            }
+        }
+    }
+    return differing;
+}
+
+std::optional<Surface> ReadPicture(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                                          std::istreambuf_iterator<char>());
+    return bytes.empty() ? std::nullopt : DecodePng(bytes);
+}
 
 // The popup's pixels around the number equal the skin with exactly that number drawn on it.
 void ExpectNumberShown(const CNumDlg& popup, const Language& language, int number) {
@@ -142,6 +194,41 @@ TEST_P(NumDlgTest, OpensOnItsSkinCentredWithTheCountClampedIntoTheSlider) {
             ExpectNumberShown(popup, language, shown);
             PressEscapeIfOpen();
         });
+    }
+}
+
+// The number checked against committed pictures of its box (looked at when they were made; see
+// golden/README.md), not against the drawing code that shows it.
+TEST_P(NumDlgTest, TheNumberBoxMatchesItsReferencePicture) {
+    const Language language = GetParam();
+    Surface shown(kBoxWidth, kBoxHeight * static_cast<int>(std::size(kReferenceCounts)));
+    for (int row = 0; row < static_cast<int>(std::size(kReferenceCounts)); ++row) {
+        Start(kReferenceCounts[row]);
+        WithPopup([&](CNumDlg& popup) {
+            ASSERT_EQ(popup.qtySlider.position, kReferenceCounts[row]);
+            CopyNumberBox(popup.GetSafeHwnd(), language.number, shown, row);
+            PressEscapeIfOpen();
+        });
+    }
+    const std::string path = std::string(VR_NUMDLG_GOLDEN_DIR) + "/" + language.reference;
+    if (std::getenv("VR_UPDATE_GOLDEN") != nullptr) {
+        ASSERT_TRUE(WritePngFile(shown, path));
+        GTEST_SKIP() << "reference picture written to " << path;
+    }
+    const std::optional<Surface> reference = ReadPicture(path);
+    ASSERT_TRUE(reference.has_value()) << "cannot read " << path;
+    ASSERT_EQ(reference->width(), shown.width());
+    ASSERT_EQ(reference->height(), shown.height());
+    for (int row = 0; row < static_cast<int>(std::size(kReferenceCounts)); ++row) {
+        SCOPED_TRACE(kReferenceCounts[row]);
+        EXPECT_LE(BoxDifference(shown, row, *reference, row), kGlyphEdgePixels);
+        // The tolerance tells the numbers apart: the box of any other count is far off.
+        for (int other = 0; other < static_cast<int>(std::size(kReferenceCounts)); ++other) {
+            if (other != row) {
+                EXPECT_GT(BoxDifference(shown, row, *reference, other), 3 * kGlyphEdgePixels)
+                    << "against " << kReferenceCounts[other];
+            }
+        }
     }
 }
 
