@@ -5,8 +5,10 @@
 #include <cstdint>
 
 #include "platform/wintypes.hpp"
+#include "res/skin_layout.hpp"
 
-inline constexpr RECT kPreviewRect{585, 273, 645, 330};
+inline constexpr RECT kPreviewRect{skin::kPreviewArea.left, skin::kPreviewArea.top,
+                                   skin::kPreviewArea.right, skin::kPreviewArea.bottom};
 // The value-text column as the colour wheel invalidates it in one piece.
 inline constexpr RECT kValueColumnRect{743, 358, 780, 456};
 

@@ -13,6 +13,14 @@ struct Place {
     int y;
 };
 
+// left, top, right and bottom; the right and bottom edges lie outside.
+struct Area {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
 // The button images of effect e (1 to 24): selected, unselected and, for the ARGB-only effects 8
 // to 24, greyed.
 constexpr int EffectSelectedId(int effect) {
@@ -82,6 +90,7 @@ inline constexpr Place kMinimizeButton{737, 3};
 inline constexpr Place kCloseButton{765, 3};
 inline constexpr Place kLedQtyButton{529, 108};
 inline constexpr Place kLanguageButton{710, 7};
+inline constexpr Area kPreviewArea{585, 273, 645, 330};  // the swatch the window fills itself
 
 // LED quantity popup.
 inline constexpr Place kPopupSlider{49, 106};

@@ -6,12 +6,7 @@
 
 namespace art {
 
-struct Box {
-    int left;
-    int top;
-    int right;  // exclusive
-    int bottom;
-};
+using Box = skin::Area;
 
 constexpr Box BoxAt(skin::Place at, int width, int height) {
     return {at.x, at.y, at.x + width, at.y + height};
@@ -32,7 +27,7 @@ using skin::kEffectColumnX;
 using skin::kEffectRowY;
 inline constexpr Box kColorCard{572, 38, 792, 530};
 inline constexpr Box kWheel = BoxAt(skin::kColorWheel, 171, 171);
-inline constexpr Box kPreview{585, 273, 645, 330};
+inline constexpr Box kPreview = skin::kPreviewArea;
 using skin::kSliderX;
 using skin::kSliderY;
 using skin::kSwatchX;
@@ -49,7 +44,5 @@ inline constexpr Box kPopupSlider =
     BoxAt(skin::kPopupSlider, skin::kPopupSliderWidth, skin::kPopupSliderHeight);
 inline constexpr Box kPopupReset = BoxAt(skin::kPopupReset, 114, 32);
 inline constexpr Box kPopupOk = BoxAt(skin::kPopupOk, 114, 32);
-inline constexpr Box kPopupNumberChinese{210, 66, 237, 84};
-inline constexpr Box kPopupNumberEnglish{237, 64, 262, 84};
 
 }  // namespace art
