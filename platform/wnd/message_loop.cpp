@@ -72,7 +72,19 @@ bool PreTranslateWalk(MSG& msg) {
     return false;
 }
 
-// The next message to dispatch: posted messages and input in order of arrival, then WM_QUIT.
+// As on Windows, posted messages come before input: a click's command, posted at its release,
+// runs before a second click that was already waiting (a popup it opens disables its owner
+// first, so that click finds the owner disabled).
+MSG PopNext() {
+    auto& q = S().queue;
+    auto it = std::find_if(q.begin(), q.end(), [](const MSG& m) { return m.hwnd != nullptr; });
+    if (it == q.end()) it = q.begin();
+    MSG msg = *it;
+    q.erase(it);
+    return msg;
+}
+
+// The next message to dispatch: posted messages, then input in order of arrival and WM_QUIT.
 bool NextQueued(MSG& msg) {
     State& s = S();
     if (s.peeked) {
@@ -81,8 +93,7 @@ bool NextQueued(MSG& msg) {
         return true;
     }
     while (!s.queue.empty()) {
-        msg = s.queue.front();
-        s.queue.pop_front();
+        msg = PopNext();
         if (msg.hwnd == nullptr && msg.message != WM_QUIT) {
             s.inputPoint = msg.pt;
             if (!ResolveRawInput(msg)) continue;
@@ -229,8 +240,7 @@ bool TakeMessage(MSG* out) {
         return true;
     }
     while (!s.queue.empty()) {
-        MSG msg = s.queue.front();
-        s.queue.pop_front();
+        MSG msg = PopNext();
         if (msg.hwnd == nullptr && msg.message != WM_QUIT && !ResolveRawInput(msg)) continue;
         Taken(msg);
         *out = msg;

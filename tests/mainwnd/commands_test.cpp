@@ -403,6 +403,30 @@ TEST(MainWindowClose, ACloseRequestGoesToTheWindowInFront) {
     EXPECT_TRUE(mainRanOn);
 }
 
+TEST(MainWindowPopup, ASecondClickWaitingBehindTheFirstOpensNoSecondPopup) {
+    MainWindowHarness run({.ledCount = 20});
+    auto& dlg = run.dlg();
+    std::vector<std::size_t> open;
+    run.Step([&] {
+        const POINT arrow = run.Centre(dlg.ledQtyButton);
+        run.backend().MoveMouse(arrow);
+        // Two clicks that arrive together, before the program handles the first one: the first
+        // click's command comes before the second click.
+        for (int i = 0; i < 2; ++i) {
+            platform::InputMouseButton(platform::MouseButton::Left, true, arrow);
+            platform::InputMouseButton(platform::MouseButton::Left, false, arrow);
+        }
+        run.backend().Pump();
+    });
+    run.Step([&] {
+        open.push_back(run.OtherVisibleWindows().size());
+        run.backend().Key(VK_ESCAPE);
+    });
+    run.Step([&] { open.push_back(run.OtherVisibleWindows().size()); });
+    run.Run();
+    EXPECT_EQ(open, (std::vector<std::size_t>{1, 0}));
+}
+
 TEST(MainWindowPopup, LedQuantityButtonRunsThePopupModally) {
     MainWindowHarness run({.ledCount = 20});
     auto& dlg = run.dlg();
