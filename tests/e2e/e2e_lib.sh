@@ -123,7 +123,17 @@ read_position() {
 # position is given as $3, $4).
 point_at() {
     local x=$((SCALE * $1 + ${3:-$WX})) y=$((SCALE * $2 + ${4:-$WY}))
-    xdotool mousemove --sync "$x" "$y" || fail "cannot move the pointer to $x,$y"
+    move_pointer_to "$x" "$y"
+}
+
+# Moves the pointer to screen point $1, $2 and waits until it is there. (xdotool's own wait,
+# `mousemove --sync`, waits for a move and sits out its 15 s limit when the pointer is there
+# already.)
+move_pointer_to() {
+    local X="" Y="" SCREEN WINDOW
+    eval "$(xdotool getmouselocation --shell 2>/dev/null)"
+    [[ $X == "$1" && $Y == "$2" ]] && return 0
+    xdotool mousemove --sync "$1" "$2" || fail "cannot move the pointer to $1,$2"
 }
 
 # A left click at window coordinates: press and release with the pointer resting there.

@@ -74,15 +74,64 @@ random_target() { pick_point $((RANDOM % ${#targets[@]})); }
 
 readonly KEYS=(Tab Left Right Up Down Home End Prior Next Escape F1 a 5)
 batch=()
+# Where the pointer is once the input sent so far has been carried out.
+PTRX=0
+PTRY=0
+# A press was sent, and no pointer move since has been seen carried out.
+PRESS_UNSEEN=0
+
+sign() { echo $(($1 > 0 ? 1 : ($1 < 0 ? -1 : 0))); }
 
 # A pointer move to screen point $1, $2, kept on the screen (the window may be partly off it).
+# Every event goes through the X server's input queue in the order sent: the move is a relative
+# XTest motion from where the pointer is by then. (An absolute move warps the pointer as soon as
+# the server reads the request, ahead of presses still waiting in that queue, which would then
+# land at the batch's last point.)
+#
+# A window manager that takes the clicks on its windows (openbox: a click focuses and raises)
+# freezes the pointer at each press until it lets the press through to the window; the events
+# that come in the meantime wait, and the server reports the buttons among them at the pointer's
+# place after the last move that waited with them, not where they were aimed. So after a press
+# the pointer first takes one pixel of the way, and the rest follows once the server shows the
+# pointer there (no longer frozen).
 add_screen_move() {
     local x=$(($1 < 0 ? 0 : ($1 >= SCREEN_W ? SCREEN_W - 1 : $1)))
     local y=$(($2 < 0 ? 0 : ($2 >= SCREEN_H ? SCREEN_H - 1 : $2)))
-    batch+=(mousemove $x $y)
+    if [[ $PRESS_UNSEEN -eq 1 && ($x -ne $PTRX || $y -ne $PTRY) ]]; then
+        local dx dy
+        dx=$(sign $((x - PTRX)))
+        dy=$(sign $((y - PTRY)))
+        batch+=(mousemove_relative -- "$dx" "$dy")
+        PTRX=$((PTRX + dx))
+        PTRY=$((PTRY + dy))
+        send_batch
+        PRESS_UNSEEN=0
+    fi
+    [[ $x -eq $PTRX && $y -eq $PTRY ]] && return 0
+    batch+=(mousemove_relative -- $((x - PTRX)) $((y - PTRY)))
+    PTRX=$x
+    PTRY=$y
+}
+add_press() {
+    batch+=(mousedown 1)
+    PRESS_UNSEEN=1
+}
+
+# Reads where the pointer is into PTRX, PTRY. (It fails when the window under the pointer goes
+# away as it is read, a tooltip for one.)
+read_pointer() {
+    local X="" Y="" SCREEN WINDOW
+    eval "$(xdotool getmouselocation --shell 2>/dev/null)"
+    [[ -n $X && -n $Y ]] || return 1
+    PTRX=$X
+    PTRY=$Y
 }
 add_move() { add_screen_move $((WX + PX)) $((WY + PY)); }
-add_click() { add_move; batch+=(mousedown 1 mouseup 1); }
+add_click() {
+    add_move
+    add_press
+    batch+=(mouseup 1)
+}
 
 # A drag from a random target to a point that keeps the window on the screen if it is dragged by
 # its surface (a drag of a control goes there too); the batch ends with it, as the window may have
@@ -90,8 +139,8 @@ add_click() { add_move; batch+=(mousedown 1 mouseup 1); }
 add_drag() {
     random_target
     add_move
-    batch+=(mousedown 1)
-    local sx=$((WX + PX)) sy=$((WY + PY))
+    add_press
+    local sx=$PTRX sy=$PTRY
     local tx=$((RANDOM % (SCREEN_W - 800 + 1) - WX)) ty=$((RANDOM % (SCREEN_H - 540 + 1) - WY))
     local steps=$((1 + RANDOM % 6)) s
     for s in $(seq 1 $steps); do
@@ -100,16 +149,31 @@ add_drag() {
     batch+=(mouseup 1)
 }
 
-# Sends the batch (one xdotool process for all of it) and reads where the main window is now.
+# Sends the batch and reads where the pointer and the main window are now: one xdotool process
+# for all of it, as a rule.
 send_batch() {
     [[ ${#batch[@]} -gt 0 ]] || return 0
     [[ -z "${MONKEY_TRACE:-}" ]] || echo "monkey: send ${batch[*]}"
-    xdotool "${batch[@]}" || monkey_fail "xdotool could not send the input"
+    local px=$PTRX py=$PTRY x0=$WX y0=$WY read
+    mapfile -t read < <(xdotool "${batch[@]}" getmouselocation --shell \
+        getwindowgeometry --shell "$main_window" 2>/dev/null)
     batch=()
     sim_running || monkey_fail "the program ended during the input"
-    local x0=$WX y0=$WY
-    read_position
-    [[ -z "${MONKEY_TRACE:-}" ]] || echo "monkey: window at $x0,$y0 -> $WX,$WY"
+    # The lines X, Y, SCREEN, WINDOW of the pointer, then WINDOW, X, Y, WIDTH, HEIGHT, SCREEN of
+    # the window. The pointer may not be there yet: the server may hold the input back a while (a
+    # window manager's grab freezes the pointer until the manager lets the press through). Nor
+    # may the reading succeed (the window under the pointer went away as it was read).
+    if [[ ${#read[@]} -eq 10 && ${read[0]} == "X=$px" && ${read[1]} == "Y=$py" &&
+        ${read[7]} == "WIDTH=800" && ${read[8]} == "HEIGHT=540" ]]; then
+        WX=${read[5]#X=}
+        WY=${read[6]#Y=}
+    else
+        pointer_arrived() { read_pointer && [[ $PTRX -eq $px && $PTRY -eq $py ]]; }
+        wait_until 10 pointer_arrived ||
+            monkey_fail "the pointer is at $PTRX,$PTRY, not at $px,$py where the input took it"
+        read_position
+    fi
+    [[ -z "${MONKEY_TRACE:-}" ]] || echo "monkey: window at $x0,$y0 -> $WX,$WY, pointer at $PTRX,$PTRY"
 }
 
 run_monkey() {
@@ -126,7 +190,8 @@ run_monkey() {
         elif [[ $roll -lt 60 ]]; then
             random_target
             add_click
-            batch+=(mousedown 1 mouseup 1)
+            add_press
+            batch+=(mouseup 1)
         elif [[ $roll -lt 70 ]]; then
             add_drag
             send_batch
@@ -280,7 +345,7 @@ point_away() {
     local x=0 y=0
     [[ $((WX + 400)) -lt $((SCREEN_W / 2)) ]] && x=$((SCREEN_W - 1))
     [[ $((WY + 270)) -lt $((SCREEN_H / 2)) ]] && y=$((SCREEN_H - 1))
-    xdotool mousemove --sync $x $y || monkey_fail "cannot move the pointer away"
+    move_pointer_to $x $y
 }
 
 # Whether the screen stays the same for a moment (the program has handled what it was sent).
@@ -374,6 +439,7 @@ effect_at() { echo "$((37 + 63 * ($1 - 1) + 29)) 359"; }
 
 start_sim
 wait_lines 4
+wait_until 10 read_pointer || monkey_fail "cannot read where the pointer is"
 started=$SECONDS
 run_monkey
 echo "monkey: input sent in $((SECONDS - started)) s"
