@@ -1,5 +1,6 @@
 // Creation and inspection of bitmaps, brushes and pens.
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <memory>
 
@@ -21,6 +22,21 @@ constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
 bool SizeAllowed(int width, int height) {
     return width <= kMaxSide && height <= kMaxSide &&
            static_cast<std::int64_t>(width) * height <= kMaxPixels;
+}
+
+// A row of 32-bit pixels as blue, green, red and a zero byte each.
+void CopyRowBits(const std::uint32_t* row, std::uint8_t* out, std::size_t count) {
+    for (std::size_t x = 0; x < count; ++x, out += 4) {
+        const std::uint32_t p = row[x] & 0x00FFFFFFu;
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(out, &p, 4);  // one store a pixel
+        } else {
+            out[0] = static_cast<std::uint8_t>(p);
+            out[1] = static_cast<std::uint8_t>(p >> 8);
+            out[2] = static_cast<std::uint8_t>(p >> 16);
+            out[3] = 0;
+        }
+    }
 }
 
 HBITMAP NewBitmap(int width, int height, bool monochrome) {
@@ -147,13 +163,8 @@ LONG GetBitmapBits(HBITMAP bitmap, LONG size, void* bits) {
     for (int y = 0; y < s.height() && n < limit; ++y) {
         const std::uint32_t* row = s.row(y);
         const std::size_t whole = std::min(width, (limit - n) / 4);
-        for (std::size_t x = 0; x < whole; ++x, n += 4) {
-            const std::uint32_t p = row[x];
-            out[n] = static_cast<std::uint8_t>(p);
-            out[n + 1] = static_cast<std::uint8_t>(p >> 8);
-            out[n + 2] = static_cast<std::uint8_t>(p >> 16);
-            out[n + 3] = 0;
-        }
+        CopyRowBits(row, out + n, whole);
+        n += whole * 4;
         if (whole < width) {
             const std::uint32_t p = row[whole];
             for (int byte = 0; n < limit; ++byte) {

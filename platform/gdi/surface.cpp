@@ -11,7 +11,10 @@ Surface::Surface(int width, int height, std::uint32_t fill)
         height_ = 0;
         return;
     }
-    pixels_ = std::make_shared<PixelVector>(static_cast<std::size_t>(width_) * height_, fill);
+    const std::size_t count = static_cast<std::size_t>(width_) * height_;
+    // Zeros are made in one sweep; a fill value given to the vector is written a pixel at a time.
+    pixels_ = fill == 0 ? std::make_shared<PixelVector>(count)
+                        : std::make_shared<PixelVector>(count, fill);
 }
 
 void Surface::takePrivateCopy() {

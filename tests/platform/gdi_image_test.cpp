@@ -2,6 +2,7 @@
 // the resources.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <utility>
@@ -63,6 +64,17 @@ TEST(GdiBmp, TwentyFourBitRoundTripWithRowPadding) {
     EXPECT_EQ(back->width(), 3);
     EXPECT_EQ(back->height(), 5);
     EXPECT_EQ(back->pixels(), s.pixels());
+}
+
+TEST(GdiBmp, TwentyFourBitRowsOfEveryWidthModuloFour) {
+    // Rows are read four pixels at a time and the rest one by one: widths 1 to 9 take each path
+    // and each remainder, with and without row padding; the last pixel ends the file.
+    for (int width = 1; width <= 9; ++width) {
+        const Surface s = Sample(width, 3);
+        const auto back = DecodeBmp(EncodeBmp(s));
+        ASSERT_TRUE(back.has_value()) << width;
+        EXPECT_EQ(back->pixels(), s.pixels()) << width;
+    }
 }
 
 TEST(GdiBmp, ThirtyTwoBitTopDownAndBottomUpWithEitherHeader) {
@@ -280,6 +292,9 @@ TEST(SurfaceCopies, WritesNeverReachTheOtherCopy) {
         second.pixels()[1] = 0x222222;
         EXPECT_EQ(original.at(1, 0), expected.at(1, 0));
         EXPECT_EQ(Surface(size.cx, size.cy, 0x0A0B0C).at(size.cx - 1, size.cy - 1), 0x0A0B0Cu);
+        const Surface zeros(size.cx, size.cy);
+        EXPECT_EQ(std::count(zeros.pixels().begin(), zeros.pixels().end(), 0u),
+                  static_cast<std::ptrdiff_t>(size.cx) * size.cy);
     }
 
     Surface empty;

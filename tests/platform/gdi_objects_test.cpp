@@ -137,6 +137,25 @@ TEST(GdiObjects, BitmapInformationAndBits) {
     EXPECT_EQ(bitmap->surface.at(1, 0), 0x060504u);
     DeleteObject(bitmap);
 
+    // Rows follow each other without padding, each pixel's fourth byte zero whatever the
+    // surface holds above its colour; a buffer that ends in the second row gets what fits.
+    HBITMAP rows = CreateBitmap(2, 2, 1, 32, nullptr);
+    ASSERT_NE(rows, nullptr);
+    rows->surface.set(0, 0, 0xFF030201u);
+    rows->surface.set(1, 0, 0x00060504u);
+    rows->surface.set(0, 1, 0x7F090807u);
+    rows->surface.set(1, 1, 0x000C0B0Au);
+    std::array<std::uint8_t, 16> all{};
+    EXPECT_EQ(GetBitmapBits(rows, static_cast<LONG>(all.size()), all.data()), 16);
+    EXPECT_EQ(all,
+              (std::array<std::uint8_t, 16>{1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9, 0, 10, 11, 12, 0}));
+    std::array<std::uint8_t, 16> firstRowAndMore{};
+    firstRowAndMore.fill(0xAA);
+    EXPECT_EQ(GetBitmapBits(rows, 13, firstRowAndMore.data()), 13);
+    EXPECT_EQ(firstRowAndMore, (std::array<std::uint8_t, 16>{1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9, 0, 10,
+                                                             0xAA, 0xAA, 0xAA}));
+    DeleteObject(rows);
+
     // Monochrome rows are padded to 16 bits; a set bit is white.
     const std::array<std::uint8_t, 4> monoBits = {0b1010'0000, 0, 0b0100'0000, 0};
     HBITMAP mono = CreateBitmap(3, 2, 1, 1, monoBits.data());
