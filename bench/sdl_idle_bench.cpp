@@ -17,6 +17,7 @@
 #include <array>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -112,6 +113,20 @@ class TracedProgram {
         std::ifstream schedstat("/proc/" + std::to_string(pid_) + "/schedstat");
         double ns = 0;
         schedstat >> ns;
+        return ns;
+    }
+
+    // The CPU time all the program's threads have used so far, in ns (a thread of its own, or of
+    // a library, counts as much as the main one).
+    double ProcessCpuNs() const {
+        double ns = 0;
+        std::error_code error;
+        const std::string tasks = "/proc/" + std::to_string(pid_) + "/task";
+        for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+            std::ifstream schedstat(task.path() / "schedstat");
+            double taskNs = 0;
+            if (schedstat >> taskNs) ns += taskNs;
+        }
         return ns;
     }
 
@@ -228,8 +243,11 @@ BENCHMARK_CAPTURE(IdleWakeUps, demo_pointer_on_window, std::string(VR_PLATFORM_D
     ->UseRealTime();
 
 // Start-up to the first frame on the screen: from starting the process to its "appear" trace
-// line (the steady clock, in µs, after the first picture went to the X server), and the CPU its
-// main thread had used by then; medians of interleaved runs.
+// line (the steady clock, in µs, after the first picture went to the X server), and the CPU all
+// its threads had used by then. The two programs are started by turns, so that each pair of runs
+// meets about the same load; on a shared machine the load still changes from pair to pair, so
+// besides the medians the figures are the median of the pairs' ratios, the lower quartiles (the
+// runs least disturbed) and the spread between the quartiles.
 struct StartUp {
     double wallMs = -1;
     double cpuMs = -1;
@@ -242,7 +260,7 @@ StartUp MeasureStartUp(const std::string& program) {
     TracedProgram traced({program});
     std::istringstream line(
         traced.WaitForLine("appear ", steady_clock::now() + std::chrono::seconds(20)));
-    const double cpuNs = traced.CpuNs();
+    const double cpuNs = traced.ProcessCpuNs();
     std::string kind;
     long long ticks = 0;
     long long pixels = 0;
@@ -253,9 +271,17 @@ StartUp MeasureStartUp(const std::string& program) {
     return StartUp{static_cast<double>(at - start) / 1000.0, cpuNs / 1e6};
 }
 
-double Median(std::vector<double> values) {
+// The value below which a fraction `q` of the values lie (0.5: the median).
+double Quantile(std::vector<double> values, double q) {
+    if (values.empty()) {
+        return -1;
+    }
     std::sort(values.begin(), values.end());
-    return values.empty() ? -1 : values[values.size() / 2];
+    return values[static_cast<std::size_t>(q * static_cast<double>(values.size() - 1) + 0.5)];
+}
+
+double Median(std::vector<double> values) {
+    return Quantile(std::move(values), 0.5);
 }
 
 // The load average over the last minute: the figures are only comparable at a like load.
@@ -264,6 +290,23 @@ double LoadAverage() {
     double load = -1;
     loadavg >> load;
     return load;
+}
+
+// Each pair's ratio, program over bare window.
+std::vector<double> Ratios(const std::vector<double>& ours, const std::vector<double>& bare) {
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < ours.size() && i < bare.size(); ++i) {
+        if (ours[i] > 0 && bare[i] > 0) ratios.push_back(ours[i] / bare[i]);
+    }
+    return ratios;
+}
+
+// Median, lower quartile and the spread between the quartiles relative to the median.
+void Summarise(benchmark::State& state, const std::string& name, const std::vector<double>& v) {
+    const double median = Median(v);
+    state.counters[name] = median;
+    state.counters[name + "_q1"] = Quantile(v, 0.25);
+    state.counters[name + "_spread"] = (Quantile(v, 0.75) - Quantile(v, 0.25)) / median;
 }
 
 [[maybe_unused]] void StartUpAgainstBareSdl(benchmark::State& state, const std::string& program) {
@@ -278,16 +321,22 @@ double LoadAverage() {
         std::vector<double> ourCpu;
         const double loadBefore = LoadAverage();
         for (int round = 0; round < state.range(0); ++round) {
-            const StartUp bare = MeasureStartUp(VR_BARE_SDL_WINDOW);
-            const StartUp ours = MeasureStartUp(program);
+            // Which of the two goes first alternates, so that neither always finds the other's
+            // leftovers (its pages in the cache, the X server still busy with its windows).
+            const bool bareFirst = round % 2 == 0;
+            const StartUp first = MeasureStartUp(bareFirst ? VR_BARE_SDL_WINDOW : program);
+            const StartUp second = MeasureStartUp(bareFirst ? program : VR_BARE_SDL_WINDOW);
+            const StartUp& bare = bareFirst ? first : second;
+            const StartUp& ours = bareFirst ? second : first;
             bareWall.push_back(bare.wallMs);
             bareCpu.push_back(bare.cpuMs);
             ourWall.push_back(ours.wallMs);
             ourCpu.push_back(ours.cpuMs);
         }
-        state.counters["bare_sdl_ms"] = Median(bareWall);
-        state.counters["program_ms"] = Median(ourWall);
+        Summarise(state, "bare_sdl_ms", bareWall);
+        Summarise(state, "program_ms", ourWall);
         state.counters["ratio"] = Median(ourWall) / Median(bareWall);
+        Summarise(state, "pair_ratio", Ratios(ourWall, bareWall));
         state.counters["bare_sdl_cpu_ms"] = Median(bareCpu);
         state.counters["program_cpu_ms"] = Median(ourCpu);
         state.counters["cpu_ratio"] = Median(ourCpu) / Median(bareCpu);
@@ -297,7 +346,7 @@ double LoadAverage() {
 
 #ifdef VR_SIMULATOR
 BENCHMARK_CAPTURE(StartUpAgainstBareSdl, program_vs_bare_sdl_window, std::string(VR_SIMULATOR))
-    ->Arg(31)
+    ->Arg(41)
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
