@@ -10,6 +10,7 @@
 #include <string>
 #include <tuple>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/gdi/gdi.hpp"
@@ -54,6 +55,10 @@ struct DrawingState {
     // A test's bitmap files in place of the embedded ones, when not empty.
     std::map<UINT, std::vector<std::uint8_t>> bitmapFiles;
     std::map<UINT, std::shared_ptr<const Surface>> bitmaps;  // decoded; null: the ID gave nothing
+    // The device scale of the screen the bitmaps loaded are shown on (resources.hpp), and their
+    // renditions decoded at it, by ID and scale (null: none).
+    int bitmapScale = 1;
+    std::map<std::pair<UINT, int>, std::shared_ptr<const Surface>> renditions;
     std::map<UINT, std::unique_ptr<IconObject>> icons;
 };
 

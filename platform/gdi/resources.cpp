@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "platform/gdi/bmp.hpp"
 #include "platform/gdi/drawing_state.hpp"
 #include "platform/gdi/object_table.hpp"
+#include "platform/gdi/png.hpp"
 #include "platform/res/resource_table.hpp"
 
 struct HINSTANCE__ {};
@@ -20,17 +22,34 @@ std::map<UINT, std::shared_ptr<const Surface>>& Cache() {
     return gdi::Drawing().bitmaps;
 }
 
+std::optional<std::span<const std::uint8_t>> FindIn(std::span<const EmbeddedResource> table,
+                                                    UINT id) {
+    const auto it = std::find_if(table.begin(), table.end(),
+                                 [id](const EmbeddedResource& r) { return r.id == id; });
+    if (it == table.end()) return std::nullopt;
+    return std::span<const std::uint8_t>(it->data, it->size);
+}
+
+std::span<const EmbeddedResource> RenditionTable(int scale) {
+    switch (scale) {
+        case 2:
+            return EmbeddedBitmaps2x();
+        case 3:
+            return EmbeddedBitmaps3x();
+        case 4:
+            return EmbeddedBitmaps4x();
+        default:
+            return {};
+    }
+}
+
 std::optional<std::span<const std::uint8_t>> FindBitmapFile(UINT id) {
     if (!TestFiles().empty()) {
         const auto it = TestFiles().find(id);
         if (it == TestFiles().end()) return std::nullopt;
         return std::span<const std::uint8_t>(it->second);
     }
-    const auto table = EmbeddedBitmaps();
-    const auto it = std::find_if(table.begin(), table.end(),
-                                 [id](const EmbeddedResource& r) { return r.id == id; });
-    if (it == table.end()) return std::nullopt;
-    return std::span<const std::uint8_t>(it->data, it->size);
+    return FindIn(EmbeddedBitmaps(), id);
 }
 
 }  // namespace
@@ -48,9 +67,35 @@ std::shared_ptr<const Surface> BitmapResourcePixels(UINT id) {
     return pixels;
 }
 
+std::shared_ptr<const Surface> BitmapRenditionPixels(UINT id, int scale) {
+    auto& renditions = gdi::Drawing().renditions;
+    const std::pair key{id, scale};
+    const auto cached = renditions.find(key);
+    if (cached != renditions.end()) return cached->second;
+    std::shared_ptr<const Surface> pixels;
+    const auto base = BitmapResourcePixels(id);
+    // Test files stand in for the artwork at every scale: they have no renditions.
+    const auto file = TestFiles().empty() ? FindIn(RenditionTable(scale), id) : std::nullopt;
+    if (base && file) {
+        if (auto decoded = DecodePng(*file)) {
+            if (decoded->width() == base->width() * scale &&
+                decoded->height() == base->height() * scale) {
+                pixels = std::make_shared<const Surface>(std::move(*decoded));
+            }
+        }
+    }
+    renditions[key] = pixels;
+    return pixels;
+}
+
+void SetBitmapScale(int scale) {
+    gdi::Drawing().bitmapScale = scale;
+}
+
 void SetBitmapResourcesForTesting(std::map<UINT, std::vector<std::uint8_t>> files) {
     TestFiles() = std::move(files);
     Cache().clear();
+    gdi::Drawing().renditions.clear();
 }
 
 HINSTANCE AfxGetResourceHandle() {
@@ -64,5 +109,13 @@ HBITMAP LoadBitmapW(HINSTANCE instance, UINT resourceId) {
     if (!pixels) return nullptr;
     auto bitmap = std::make_unique<BitmapObject>();
     bitmap->surface = *pixels;
+    // On a screen of a finer scale the bitmap shows the artwork drawn at that scale; without
+    // one, its pixels are shown as blocks.
+    const int scale = gdi::Drawing().bitmapScale;
+    if (scale > 1) {
+        if (const auto fine = BitmapRenditionPixels(resourceId & 0xFFFF, scale)) {
+            bitmap->surface.SetRendition(scale, *fine);
+        }
+    }
     return gdi::Adopt(std::move(bitmap));
 }

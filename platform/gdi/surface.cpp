@@ -32,6 +32,16 @@ Surface* Surface::fine() {
     return fine_.get();
 }
 
+bool Surface::SetRendition(int scale, const Surface& fine) {
+    if (scale <= 1 || empty() || fine.width() != width_ * scale ||
+        fine.height() != height_ * scale) {
+        return false;
+    }
+    scale_ = scale;
+    fine_ = std::make_shared<Surface>(fine);
+    return true;
+}
+
 void Surface::SetScale(int scale) {
     if (scale <= 1 || empty()) {
         scale_ = 1;

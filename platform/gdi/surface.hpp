@@ -47,6 +47,10 @@ class Surface {
     Surface* fine();  // null at scale 1; copy on write, as the pixels
     // Gives the surface a rendition at `scale` (its pixels enlarged), or none at scale 1.
     void SetScale(int scale);
+    // Gives the surface `fine` as its rendition at `scale` (artwork drawn at that scale), sharing
+    // its pixels until one of them is written to. False, and nothing changes, unless `fine` is
+    // exactly scale times as wide and as high as the surface and the scale above 1.
+    bool SetRendition(int scale, const Surface& fine);
 
   private:
     void takePrivateCopy();

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/context.hpp"
+#include "platform/gdi/resources.hpp"
 #include "platform/wnd/afxwin.hpp"
 #include "platform/wnd/wnd_state.hpp"
 
@@ -206,7 +207,9 @@ void ResizeSurface(WindowObject& w) {
     const int height = std::max(0, w.height());
     if (w.surface && w.surface->width() == width && w.surface->height() == height) return;
     w.surface = std::make_unique<Surface>(width, height, 0xFFFFFF);
-    w.surface->SetScale(B().SurfaceScale());
+    const int scale = B().SurfaceScale();
+    w.surface->SetScale(scale);
+    SetBitmapScale(scale);  // the bitmaps drawn into it come with their artwork at that scale
     if (!w.damage) w.damage = std::make_shared<Damage>();
 }
 

@@ -77,6 +77,26 @@ TEST(GdiDeviceScale, ARenditionStartsAsTheSurfaceEnlargedAndIsCopiedOnWrite) {
     EXPECT_EQ(std::as_const(s).fine(), nullptr);
 }
 
+// Artwork drawn at the scale becomes a surface's rendition as it is, shared with the picture it
+// came from until either is written to; only a picture exactly scale times the surface's size.
+TEST(GdiDeviceScale, ARenditionGivenIsSharedUntilWrittenAndMustBeScaleTimesTheSize) {
+    Surface s(3, 2, 0x112233);
+    const Surface art(6, 4, 0x445566);
+    EXPECT_FALSE(s.SetRendition(2, Surface(5, 4)));
+    EXPECT_FALSE(s.SetRendition(2, Surface(6, 5)));
+    EXPECT_FALSE(s.SetRendition(1, Surface(3, 2)));
+    EXPECT_EQ(s.scale(), 1);
+    EXPECT_EQ(std::as_const(s).fine(), nullptr);
+    ASSERT_TRUE(s.SetRendition(2, art));
+    EXPECT_EQ(s.scale(), 2);
+    ASSERT_NE(std::as_const(s).fine(), nullptr);
+    EXPECT_TRUE(std::as_const(s).fine()->sharesPixelsWith(art));
+    EXPECT_EQ(s.at(0, 0), 0x112233u) << "the surface's own pixels stay";
+    s.fine()->set(1, 1, 0);
+    EXPECT_EQ(art.at(1, 1), 0x445566u) << "writing the rendition wrote the picture";
+    EXPECT_EQ(std::as_const(s).fine()->at(1, 1), 0u);
+}
+
 TEST(GdiDeviceScale, FillsLinesAndPixelsAreBlocksWithinTheClip) {
     // The clip leaves out a corner, and the DC's origin is inside the surface.
     Region clip = Region::FromRect({0, 0, 30, 20});

@@ -229,6 +229,20 @@ TEST_F(GdiResources, LoadBitmapGivesAFreshBitmapPerCall) {
     EXPECT_EQ(GdiLiveObjectCount(), start);
 }
 
+// Test files stand in for the artwork at every scale: on a screen of scale 2 a test bitmap has
+// no rendition (it is shown as blocks), and nothing of the embedded artwork is decoded for it.
+TEST_F(GdiResources, TestBitmapsHaveNoRenditions) {
+    SetBitmapResourcesForTesting({{130, EncodeBmp(Sample(8, 6))}});
+    SetBitmapScale(2);
+    HBITMAP bitmap = LoadBitmapW(AfxGetResourceHandle(), 130);
+    SetBitmapScale(1);
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(bitmap->surface.width(), 8);
+    EXPECT_EQ(std::as_const(bitmap->surface).fine(), nullptr);
+    EXPECT_EQ(BitmapRenditionPixels(130, 2), nullptr);
+    EXPECT_TRUE(DeleteObject(bitmap));
+}
+
 // Loads share the decoded picture: reading one (as a blit's source) copies nothing, drawing on
 // one gives it its own pixels and leaves every other load, earlier or later, as decoded.
 TEST_F(GdiResources, LoadedBitmapsShareTheirPixelsUntilDrawnOn) {

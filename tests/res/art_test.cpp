@@ -6,12 +6,17 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/gdi/afxgdi.hpp"
 #include "platform/gdi/bmp.hpp"
+#include "platform/gdi/drawing_state.hpp"
 #include "platform/gdi/icon.hpp"
+#include "platform/gdi/resources.hpp"
+#include "platform/res/resource_table.hpp"
 #include "platform/wnd/wnd.hpp"
 #include "tests/support/bitmap_pixels.hpp"
 
@@ -102,6 +107,25 @@ TEST(ArtFiles, CommittedFilesAre24BitsPerPixel) {
         ASSERT_TRUE(file.has_value()) << "bitmap " << e.id;
         ASSERT_GT(file->size(), 30u);
         EXPECT_EQ((*file)[28], 24) << "bitmap " << e.id;
+    }
+}
+
+// The renditions built into the program are the committed files byte for byte, one for each
+// bitmap at each scale.
+TEST(ArtFiles, TheRenditionsBuiltInAreTheCommittedFiles) {
+    const std::pair<int, std::span<const EmbeddedResource>> tables[] = {
+        {2, EmbeddedBitmaps2x()}, {3, EmbeddedBitmaps3x()}, {4, EmbeddedBitmaps4x()}};
+    for (const auto& [scale, table] : tables) {
+        EXPECT_EQ(table.size(), AllBitmaps().size()) << "at " << scale;
+        for (const EmbeddedResource& r : table) {
+            const auto file =
+                ReadWholeFile(std::string(VR_RES_DIR) + "/bitmaps/" + std::to_string(scale) + "x/" +
+                              std::to_string(r.id) + ".png");
+            ASSERT_TRUE(file.has_value()) << r.id << " at " << scale;
+            EXPECT_TRUE(std::equal(file->begin(), file->end(), r.data, r.data + r.size))
+                << r.id << " at " << scale;
+            EXPECT_EQ(file->size(), r.size) << r.id << " at " << scale;
+        }
     }
 }
 
@@ -225,6 +249,139 @@ TEST(ArtPlates, ApplyPlateIsDarkBehindItsCaption) {
         for (int y = 14; y < 35; ++y)
             for (int x = 50; x < 144; ++x, ++n) sum += Luma(plate.at(x, y));
         EXPECT_LT(sum / n, 120.0) << "bitmap " << id;
+    }
+}
+
+// The bitmap as LoadBitmapW gives it on a screen of the given scale: its own pixels and its
+// rendition (empty when it has none).
+struct Loaded {
+    Surface pixels;
+    Surface fine;
+};
+
+Loaded LoadAt(int id, int scale) {
+    SetBitmapScale(scale);
+    const HBITMAP bitmap = LoadBitmapW(AfxGetResourceHandle(), static_cast<UINT>(id));
+    SetBitmapScale(1);
+    Loaded loaded;
+    if (bitmap == nullptr) {
+        ADD_FAILURE() << "bitmap " << id << " cannot be loaded at scale " << scale;
+        return loaded;
+    }
+    loaded.pixels = bitmap->surface;
+    if (const Surface* fine = std::as_const(bitmap->surface).fine()) loaded.fine = *fine;
+    DeleteObject(bitmap);
+    return loaded;
+}
+
+// How far, on average over the picture, each k x k block of `fine` is from the pixel of
+// `coarse` it stands for (the mean of the three components' differences, 0..255); and how many
+// blocks are more than 48 off.
+struct BlockAgreement {
+    double meanDifference = 0;
+    int farBlocks = 0;
+};
+
+BlockAgreement Agreement(const Surface& coarse, const Surface& fine, int k) {
+    BlockAgreement a;
+    double total = 0;
+    for (int y = 0; y < coarse.height(); ++y) {
+        for (int x = 0; x < coarse.width(); ++x) {
+            double r = 0, g = 0, b = 0;
+            for (int dy = 0; dy < k; ++dy)
+                for (int dx = 0; dx < k; ++dx) {
+                    const std::uint32_t p = fine.at(x * k + dx, y * k + dy);
+                    r += Red(p);
+                    g += Green(p);
+                    b += Blue(p);
+                }
+            const double n = k * k;
+            const std::uint32_t c = coarse.at(x, y);
+            const double d = (std::abs(r / n - Red(c)) + std::abs(g / n - Green(c)) +
+                              std::abs(b / n - Blue(c))) /
+                             3;
+            total += d;
+            if (d > 48) ++a.farBlocks;
+        }
+    }
+    a.meanDifference = total / (static_cast<double>(coarse.width()) * coarse.height());
+    return a;
+}
+
+// Near-white pixels at the start and at the end of row y (the part a shaped window cuts away).
+std::pair<int, int> CutEnds(const Surface& s, int y) {
+    int left = 0;
+    while (left < s.width() && NearWhite(s.at(left, y))) ++left;
+    int right = 0;
+    while (right < s.width() - left && NearWhite(s.at(s.width() - 1 - right, y))) ++right;
+    return {left, right};
+}
+
+TEST(ArtRenditions, AtScaleOneNoBitmapHasARenditionAndNoneIsDecoded) {
+    for (const Expected& e : AllBitmaps()) EXPECT_TRUE(LoadAt(e.id, 1).fine.empty()) << e.id;
+    EXPECT_TRUE(gdi::Drawing().renditions.empty());
+}
+
+// At scales 2 to 4 every bitmap has its artwork drawn at that scale: exactly scale times its size,
+// finer than blocks, each block on average the bitmap's pixel (closely over all the bitmaps; a
+// small picture that is mostly edges, blurred at 1x, less so); its own pixels stay those of 1x.
+TEST(ArtRenditions, EveryBitmapIsDrawnAtEachFinerScaleAndAgreesWithItsPixels) {
+    for (const int k : {2, 3, 4}) {
+        double sumOfMeans = 0;
+        for (const Expected& e : AllBitmaps()) {
+            const Surface plain = Load(e.id);
+            const Loaded loaded = LoadAt(e.id, k);
+            ASSERT_EQ(loaded.fine.width(), e.width * k) << "bitmap " << e.id << " at " << k;
+            ASSERT_EQ(loaded.fine.height(), e.height * k) << "bitmap " << e.id << " at " << k;
+            EXPECT_TRUE(std::equal(plain.pixels().begin(), plain.pixels().end(),
+                                   loaded.pixels.pixels().begin()))
+                << "bitmap " << e.id << " at " << k;
+            // Drawn anew, not enlarged: only the flat colour thumbs are whole blocks.
+            int offBlock = 0;
+            for (int y = 0; y < loaded.fine.height(); ++y)
+                for (int x = 0; x < loaded.fine.width(); ++x)
+                    offBlock += loaded.fine.at(x, y) != loaded.fine.at(x - x % k, y - y % k);
+            const bool flat = e.id == 233 || e.id == 236 || e.id == 237;
+            EXPECT_EQ(offBlock > 0, !flat) << "bitmap " << e.id << " at " << k;
+            const BlockAgreement a = Agreement(plain, loaded.fine, k);
+            EXPECT_LT(a.meanDifference, 12.0) << "bitmap " << e.id << " at " << k;
+            EXPECT_LE(a.farBlocks, e.width * e.height / 8) << "bitmap " << e.id << " at " << k;
+            sumOfMeans += a.meanDifference;
+        }
+        EXPECT_LT(sumOfMeans / static_cast<double>(AllBitmaps().size()), 1.0) << "at " << k;
+    }
+}
+
+// What the windows rely on holds in every rendition: a shaped window's cut-out (made from the
+// 1x pixels) covers whole blocks of near-white pixels, and no more; the skin has none at its
+// ends and keeps its white preview square; the colour thumbs' transparent rows are whole.
+TEST(ArtRenditions, CutOutsAndKeyRowsCoverWholeBlocks) {
+    for (const int k : {2, 3, 4}) {
+        for (const Expected& e : ShapedBitmaps()) {
+            const Surface plain = Load(e.id);
+            const Surface fine = LoadAt(e.id, k).fine;
+            ASSERT_FALSE(fine.empty()) << e.id;
+            for (int y = 0; y < fine.height(); ++y) {
+                const auto [left, right] = CutEnds(plain, y / k);
+                const auto [fineLeft, fineRight] = CutEnds(fine, y);
+                ASSERT_EQ(fineLeft, left * k) << "bitmap " << e.id << " at " << k << " row " << y;
+                ASSERT_EQ(fineRight, right * k) << "bitmap " << e.id << " at " << k << " row " << y;
+            }
+        }
+        const Surface skin = LoadAt(130, k).fine;
+        for (int y = 0; y < skin.height(); ++y) {
+            ASSERT_EQ(CutEnds(skin, y), (std::pair{0, 0})) << "row " << y << " at " << k;
+        }
+        for (int y = 273 * k; y < 330 * k; ++y)
+            for (int x = 585 * k; x < 645 * k; ++x) ASSERT_EQ(skin.at(x, y), 0xFFFFFFu) << k;
+        for (const int id : {233, 236, 237}) {
+            const Surface thumb = LoadAt(id, k).fine;
+            for (int x = 0; x < 3 * k; ++x)
+                for (int y = 0; y < 12 * k; ++y) {
+                    const bool keyRow = y < k || y >= 11 * k;
+                    EXPECT_EQ(thumb.at(x, y) == 0x080808u, keyRow) << id << " " << x << "," << y;
+                }
+        }
     }
 }
 

@@ -12,14 +12,14 @@ namespace art {
 
 namespace {
 
-Canvas OnSkin(const Box& b) {
-    return Crop(MainSkin(), b.left, b.top, b.right - b.left, b.bottom - b.top);
+Canvas OnSkin(const Box& b, int scale) {
+    return Crop(MainSkin(scale), b.left, b.top, b.right - b.left, b.bottom - b.top);
 }
 
 }  // namespace
 
-Canvas DrawWindowButton(bool close, bool hot) {
-    Canvas c = OnSkin(close ? kClose : kMinimize);
+Canvas DrawWindowButton(bool close, bool hot, int scale) {
+    Canvas c = OnSkin(close ? kClose : kMinimize, scale);
     const auto face = [](double x, double y) { return SdRoundRect(x, y, 1, 3, 23, 25, 6); };
     if (hot) {
         Fill(c, face, close ? Rgb{214, 40, 56} : Rgb{36, 78, 118});
@@ -50,8 +50,8 @@ Canvas DrawWindowButton(bool close, bool hot) {
     return c;
 }
 
-Canvas DrawChannelButton(bool vrgb, bool selected) {
-    Canvas c = OnSkin(vrgb ? kVrgbButton : kArgbButton);
+Canvas DrawChannelButton(bool vrgb, bool selected, int scale) {
+    Canvas c = OnSkin(vrgb ? kVrgbButton : kArgbButton, scale);
     const double w = c.width();
     const auto face = [w](double x, double y) { return SdRoundRect(x, y, 1, 1, w - 1, 31, 8); };
     if (selected) {
@@ -78,8 +78,8 @@ Canvas DrawChannelButton(bool vrgb, bool selected) {
     return c;
 }
 
-Canvas DrawSyncSwitch(bool on) {
-    Canvas c = OnSkin(kSyncSwitch);
+Canvas DrawSyncSwitch(bool on, int scale) {
+    Canvas c = OnSkin(kSyncSwitch, scale);
     const auto track = [](double x, double y) { return SdRoundRect(x, y, 1, 1.5, 33, 17.5, 8); };
     if (on) {
         Glow(c, track, 4, kAccent, 0.4);
@@ -95,8 +95,8 @@ Canvas DrawSyncSwitch(bool on) {
     return c;
 }
 
-Canvas DrawApplyPlate(bool hot) {
-    Canvas c = OnSkin(kApply);
+Canvas DrawApplyPlate(bool hot, int scale) {
+    Canvas c = OnSkin(kApply, scale);
     const auto face = [](double x, double y) { return SdRoundRect(x, y, 1, 1, 193, 48, 12); };
     if (hot) {
         PaintFace(c, face, 1, 48, {{0, 128, 210}, {0, 70, 150}, 1.5, {120, 220, 255}});
@@ -110,9 +110,9 @@ Canvas DrawApplyPlate(bool hot) {
     return c;
 }
 
-Canvas DrawPresetSwatch(Rgb color, bool selected) {
+Canvas DrawPresetSwatch(Rgb color, bool selected, int scale) {
     // Any position of the grid: swatches differ only in their colour.
-    Canvas c = Crop(MainSkin(), kSwatchX[0], kSwatchY[0], 29, 28);
+    Canvas c = Crop(MainSkin(scale), kSwatchX[0], kSwatchY[0], 29, 28);
     const auto outer = [](double x, double y) { return SdRoundRect(x, y, 1, 1, 28, 27, 6); };
     const auto inner = [](double x, double y) { return SdRoundRect(x, y, 4, 4, 25, 24, 4); };
     if (selected) {
@@ -128,9 +128,9 @@ Canvas DrawPresetSwatch(Rgb color, bool selected) {
     return c;
 }
 
-Canvas DrawArrow(bool hot) {
+Canvas DrawArrow(bool hot, int scale) {
     // Used on two different plates, so its rounded corners are cut out rather than blended.
-    Canvas c(17, 16, Rgb{0, 20, 64});
+    Canvas c(17, 16, Rgb{0, 20, 64}, scale);
     const auto chip = [](double x, double y) { return SdRoundRect(x, y, 0, 0, 17, 16, 4); };
     Fill(c, chip,
          Vertical(0, 16, hot ? Rgb{0, 120, 200} : Rgb{24, 60, 110},

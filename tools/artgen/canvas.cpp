@@ -28,32 +28,52 @@ Rgb Unpack(std::uint32_t p) {
             static_cast<double>(p & 0xFF)};
 }
 
-Canvas::Canvas(int width, int height, Rgb fill) : surface_(width, height, Pack(fill)) {}
+Canvas::Canvas(int width, int height, Rgb fill, int scale)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      scale_(std::max(scale, 1)),
+      surface_(width_ * scale_, height_ * scale_, Pack(fill)) {}
+
+void Canvas::SetDevice(int x, int y, std::uint32_t pixel) {
+    if (surface_.contains(x, y)) surface_.set(x, y, pixel);
+}
+
+void Canvas::BlendDevice(int x, int y, Rgb c, double alpha) {
+    if (!surface_.contains(x, y) || alpha <= 0) return;
+    surface_.set(x, y, alpha >= 1 ? Pack(c) : Pack(Mix(Unpack(surface_.at(x, y)), c, alpha)));
+}
 
 void Canvas::Set(int x, int y, std::uint32_t pixel) {
-    if (contains(x, y)) surface_.set(x, y, pixel);
+    if (!contains(x, y)) return;
+    for (int dy = 0; dy < scale_; ++dy)
+        for (int dx = 0; dx < scale_; ++dx) surface_.set(x * scale_ + dx, y * scale_ + dy, pixel);
 }
 
 void Canvas::Blend(int x, int y, Rgb c, double alpha) {
     if (!contains(x, y) || alpha <= 0) return;
-    surface_.set(x, y, alpha >= 1 ? Pack(c) : Pack(Mix(Unpack(surface_.at(x, y)), c, alpha)));
+    for (int dy = 0; dy < scale_; ++dy)
+        for (int dx = 0; dx < scale_; ++dx) BlendDevice(x * scale_ + dx, y * scale_ + dy, c, alpha);
 }
 
 void Canvas::FillRect(int left, int top, int right, int bottom, Rgb c) {
     const std::uint32_t p = Pack(c);
-    for (int y = std::max(top, 0); y < std::min(bottom, height()); ++y)
-        for (int x = std::max(left, 0); x < std::min(right, width()); ++x) surface_.set(x, y, p);
+    const int s = scale_;
+    for (int y = std::max(top, 0) * s; y < std::min(bottom, height_) * s; ++y)
+        for (int x = std::max(left, 0) * s; x < std::min(right, width_) * s; ++x)
+            surface_.set(x, y, p);
 }
 
 void Canvas::Blit(const Canvas& src, int x, int y) {
-    for (int sy = 0; sy < src.height(); ++sy)
-        for (int sx = 0; sx < src.width(); ++sx) Set(x + sx, y + sy, src.at(sx, sy));
+    for (int sy = 0; sy < src.deviceHeight(); ++sy)
+        for (int sx = 0; sx < src.deviceWidth(); ++sx)
+            SetDevice(x * scale_ + sx, y * scale_ + sy, src.device(sx, sy));
 }
 
 void Canvas::BlitKeyed(const Canvas& src, int x, int y, std::uint32_t key) {
-    for (int sy = 0; sy < src.height(); ++sy)
-        for (int sx = 0; sx < src.width(); ++sx)
-            if (src.at(sx, sy) != key) Set(x + sx, y + sy, src.at(sx, sy));
+    for (int sy = 0; sy < src.deviceHeight(); ++sy)
+        for (int sx = 0; sx < src.deviceWidth(); ++sx)
+            if (src.device(sx, sy) != key)
+                SetDevice(x * scale_ + sx, y * scale_ + sy, src.device(sx, sy));
 }
 
 }  // namespace art

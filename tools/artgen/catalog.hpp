@@ -11,10 +11,13 @@ namespace art {
 
 struct Piece {
     int id = 0;
-    int width = 0;
+    int width = 0;  // the picture's own size, at every scale
     int height = 0;
-    std::function<Canvas()> draw;
+    std::function<Canvas(int scale)> draw;
 };
+
+// The scales the bitmaps are drawn at besides 1 (the program's device scales).
+constexpr int kFinerScales[] = {2, 3, 4};
 
 // The bitmaps, in resource ID order (the icon is separate: AppIconPiece).
 std::vector<Piece> Bitmaps();

@@ -7,10 +7,10 @@
 
 namespace art {
 
-Canvas DrawEffectIcon(int effect, Look look, int width) {
+Canvas DrawEffectIcon(int effect, Look look, int width, int scale) {
     const int column = (effect - 1) % 8;
-    Canvas c =
-        Crop(MainSkin(), kEffectColumnX + 63 * column, kEffectRowY[(effect - 1) / 8], width, 59);
+    Canvas c = Crop(MainSkin(scale), kEffectColumnX + 63 * column, kEffectRowY[(effect - 1) / 8],
+                    width, 59);
     const double w = width;
     const auto tile = [w](double x, double y) { return SdRoundRect(x, y, 1, 1, w - 1, 58, 9); };
     switch (look) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 
 #include "tools/artgen/palette.hpp"
 #include "tools/artgen/pieces.hpp"
@@ -53,22 +55,28 @@ void DrawWell(Canvas& c, double l, double t, double r, double b, double radius, 
     Stroke(c, body, 1, edge);
 }
 
-const Canvas& MainSkin() {
-    static const Canvas skin = DrawSkin();
-    return skin;
+const Canvas& MainSkin(int scale) {
+    static std::map<int, Canvas> skins;
+    auto it = skins.find(scale);
+    if (it == skins.end()) it = skins.emplace(scale, DrawSkin(scale)).first;
+    return it->second;
 }
 
-const Canvas& PopupSkin(bool chinese) {
-    static const Canvas chineseSkin = DrawPopupSkin(true);
-    static const Canvas englishSkin = DrawPopupSkin(false);
-    return chinese ? chineseSkin : englishSkin;
+const Canvas& PopupSkin(bool chinese, int scale) {
+    static std::map<std::pair<bool, int>, Canvas> skins;
+    const std::pair key{chinese, scale};
+    auto it = skins.find(key);
+    if (it == skins.end()) it = skins.emplace(key, DrawPopupSkin(chinese, scale)).first;
+    return it->second;
 }
 
 Canvas Crop(const Canvas& from, int x, int y, int width, int height) {
-    Canvas out(width, height, kPanel);
-    for (int sy = 0; sy < height; ++sy)
-        for (int sx = 0; sx < width; ++sx)
-            if (from.contains(x + sx, y + sy)) out.Set(sx, sy, from.at(x + sx, y + sy));
+    const int s = from.scale();
+    Canvas out(width, height, kPanel, s);
+    for (int sy = 0; sy < height * s; ++sy)
+        for (int sx = 0; sx < width * s; ++sx)
+            if (from.contains(x + sx / s, y + sy / s))
+                out.SetDevice(sx, sy, from.device(x * s + sx, y * s + sy));
     return out;
 }
 

@@ -28,15 +28,17 @@ void PaintFace(Canvas& c, const Distance& face, double y0, double y1, const Face
 // A sunken well: darker inside with a shadow along its top edge.
 void DrawWell(Canvas& c, double l, double t, double r, double b, double radius, Rgb fill, Rgb edge);
 
-// The finished main-window skin and LED quantity popup skins (drawn once, then shared), and
-// copies of their pixels under a control, so that a button blends into what lies beneath it.
-const Canvas& MainSkin();
-const Canvas& PopupSkin(bool chinese);
+// The finished main-window skin and LED quantity popup skins at a scale (drawn once, then
+// shared), and copies of their pixels under a control (at the scale they are drawn at), so that
+// a button blends into what lies beneath it.
+const Canvas& MainSkin(int scale);
+const Canvas& PopupSkin(bool chinese, int scale);
 Canvas Crop(const Canvas& from, int x, int y, int width, int height);
 
 // Gives a button shaped by its bitmap rounded corners: every pixel outside the rounded
 // rectangle (0, 0, width, height) with the given radius becomes pure white, the key colour that
-// its window leaves out.
+// its window leaves out. At a scale above 1 the whole block of such a pixel becomes white, as the
+// window's shape is made from the pixels at scale 1.
 void CutCorners(Canvas& c, double radius);
 
 }  // namespace art

@@ -7,22 +7,23 @@ namespace art {
 
 enum class Look { Unselected, Selected, Greyed };
 
-// Bitmaps() in catalog.cpp says which resource each drawing is.
-Canvas DrawSkin();
-Canvas DrawEffectIcon(int effect, Look look, int width);  // effect 1 to 24
-Canvas DrawWindowButton(bool close, bool hot);
-Canvas DrawChannelButton(bool vrgb, bool selected);
-Canvas DrawSyncSwitch(bool on);
-Canvas DrawApplyPlate(bool hot);
-Canvas DrawPresetSwatch(Rgb color, bool selected);
-Canvas DrawColorWheel();
-Canvas DrawColorTrack(int slider);  // 0 red, 1 green, 2 blue
-Canvas DrawColorThumb(Rgb color);
-Canvas DrawQuantityTrack(bool filled);
-Canvas DrawQuantityThumb();
-Canvas DrawPopupSkin(bool chinese);
-Canvas DrawPopupButton(bool ok, bool hot);
-Canvas DrawArrow(bool hot);
-Canvas DrawAppIcon();
+// Bitmaps() in catalog.cpp says which resource each drawing is. Each is drawn at the given scale
+// (canvas.hpp): the same picture with scale x scale device pixels for each of its own.
+Canvas DrawSkin(int scale);
+Canvas DrawEffectIcon(int effect, Look look, int width, int scale);  // effect 1 to 24
+Canvas DrawWindowButton(bool close, bool hot, int scale);
+Canvas DrawChannelButton(bool vrgb, bool selected, int scale);
+Canvas DrawSyncSwitch(bool on, int scale);
+Canvas DrawApplyPlate(bool hot, int scale);
+Canvas DrawPresetSwatch(Rgb color, bool selected, int scale);
+Canvas DrawColorWheel(int scale);
+Canvas DrawColorTrack(int slider, int scale);  // 0 red, 1 green, 2 blue
+Canvas DrawColorThumb(Rgb color, int scale);
+Canvas DrawQuantityTrack(bool filled, int scale);
+Canvas DrawQuantityThumb(int scale);
+Canvas DrawPopupSkin(bool chinese, int scale);
+Canvas DrawPopupButton(bool ok, bool hot, int scale);
+Canvas DrawArrow(bool hot, int scale);
+Canvas DrawAppIcon();  // the icon, at 1x only
 
 }  // namespace art

@@ -23,8 +23,8 @@ Distance BoxShape(const Box& b, double radius, double grow) {
 
 }  // namespace
 
-Canvas DrawPopupSkin(bool chinese) {
-    Canvas c(340, 195, kPopupFace);
+Canvas DrawPopupSkin(bool chinese, int scale) {
+    Canvas c(340, 195, kPopupFace, scale);
     Fill(
         c, [](double, double) { return -1.0; }, Vertical(0, 195, {18, 42, 70}, {8, 20, 36}));
     // Title band and its accent line.
@@ -78,9 +78,9 @@ Canvas DrawPopupSkin(bool chinese) {
     return c;
 }
 
-Canvas DrawPopupButton(bool ok, bool hot) {
+Canvas DrawPopupButton(bool ok, bool hot, int scale) {
     const Box& b = ok ? kPopupOk : kPopupReset;
-    Canvas c = Crop(PopupSkin(false), b.left, b.top, 114, 32);
+    Canvas c = Crop(PopupSkin(false, scale), b.left, b.top, 114, 32);
     const auto face = [](double x, double y) { return SdRoundRect(x, y, 1, 1, 113, 31, 9); };
     if (ok) {
         Fill(c, face,

@@ -54,24 +54,28 @@ double SdRing(double x, double y, double cx, double cy, double radius, double ha
     return std::abs(std::hypot(x - cx, y - cy) - radius) - halfWidth;
 }
 
+// Shapes are sampled at the centre of every device pixel; a distance in the picture's pixels is
+// scale() device pixels, so the smoothed edge is one device pixel wide at every scale.
 void Fill(Canvas& canvas, const Distance& shape, const Paint& paint, double alpha) {
-    for (int y = 0; y < canvas.height(); ++y) {
-        for (int x = 0; x < canvas.width(); ++x) {
-            const double px = x + 0.5;
-            const double py = y + 0.5;
-            const double coverage = std::clamp(0.5 - shape(px, py), 0.0, 1.0);
-            if (coverage > 0) canvas.Blend(x, y, paint(px, py), coverage * alpha);
+    const int s = canvas.scale();
+    for (int y = 0; y < canvas.deviceHeight(); ++y) {
+        for (int x = 0; x < canvas.deviceWidth(); ++x) {
+            const double px = canvas.Centre(x);
+            const double py = canvas.Centre(y);
+            const double coverage = std::clamp(0.5 - shape(px, py) * s, 0.0, 1.0);
+            if (coverage > 0) canvas.BlendDevice(x, y, paint(px, py), coverage * alpha);
         }
     }
 }
 
 void FillFaded(Canvas& canvas, const Distance& shape, const Paint& paint, const Opacity& opacity) {
-    for (int y = 0; y < canvas.height(); ++y) {
-        for (int x = 0; x < canvas.width(); ++x) {
-            const double px = x + 0.5;
-            const double py = y + 0.5;
-            const double coverage = std::clamp(0.5 - shape(px, py), 0.0, 1.0);
-            if (coverage > 0) canvas.Blend(x, y, paint(px, py), coverage * opacity(px, py));
+    const int s = canvas.scale();
+    for (int y = 0; y < canvas.deviceHeight(); ++y) {
+        for (int x = 0; x < canvas.deviceWidth(); ++x) {
+            const double px = canvas.Centre(x);
+            const double py = canvas.Centre(y);
+            const double coverage = std::clamp(0.5 - shape(px, py) * s, 0.0, 1.0);
+            if (coverage > 0) canvas.BlendDevice(x, y, paint(px, py), coverage * opacity(px, py));
         }
     }
 }
@@ -91,12 +95,12 @@ void Stroke(Canvas& canvas, const Distance& shape, double width, Rgb color, doub
 }
 
 void Glow(Canvas& canvas, const Distance& shape, double spread, Rgb color, double strength) {
-    for (int y = 0; y < canvas.height(); ++y) {
-        for (int x = 0; x < canvas.width(); ++x) {
-            const double d = shape(x + 0.5, y + 0.5);
+    for (int y = 0; y < canvas.deviceHeight(); ++y) {
+        for (int x = 0; x < canvas.deviceWidth(); ++x) {
+            const double d = shape(canvas.Centre(x), canvas.Centre(y));
             if (d <= 0 || d >= spread) continue;
             const double t = 1.0 - d / spread;
-            canvas.Blend(x, y, color, strength * t * t);
+            canvas.BlendDevice(x, y, color, strength * t * t);
         }
     }
 }

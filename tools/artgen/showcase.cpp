@@ -59,14 +59,14 @@ void DrawFan(Canvas& c, double cx, double cy, double size, double hueOffset) {
     const Paint hue = [=](double x, double y) {
         return HueColor(AngleDeg(x, y, cx, cy) + hueOffset);
     };
-    for (int y = 0; y < c.height(); ++y) {
-        for (int x = 0; x < c.width(); ++x) {
-            const double px = x + 0.5;
-            const double py = y + 0.5;
+    for (int y = 0; y < c.deviceHeight(); ++y) {
+        for (int x = 0; x < c.deviceWidth(); ++x) {
+            const double px = c.Centre(x);
+            const double py = c.Centre(y);
             const double d = ring(px, py);
             if (d <= 0 || d > 18 || frame(px, py) > 0) continue;
             const double t = 1 - d / 18;
-            c.Blend(x, y, hue(px, py), 0.55 * t * t);
+            c.BlendDevice(x, y, hue(px, py), 0.55 * t * t);
         }
     }
     Fill(c, ring, [=](double x, double y) { return Mix(hue(x, y), Rgb{255, 255, 255}, 0.25); });

@@ -180,8 +180,8 @@ void DrawTitleBar(Canvas& c) {
 
 }  // namespace
 
-Canvas DrawSkin() {
-    Canvas skin(800, 540, kPanel);
+Canvas DrawSkin(int scale) {
+    Canvas skin(800, 540, kPanel, scale);
     DrawBackground(skin);
     DrawPictureArea(skin);
     DrawChannelColumn(skin);

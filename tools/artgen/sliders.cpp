@@ -7,12 +7,12 @@
 
 namespace art {
 
-Canvas DrawColorTrack(int slider) {
-    return Crop(MainSkin(), kSliderX, kSliderY[slider], 132, 12);
+Canvas DrawColorTrack(int slider, int scale) {
+    return Crop(MainSkin(scale), kSliderX, kSliderY[slider], 132, 12);
 }
 
-Canvas DrawColorThumb(Rgb color) {
-    Canvas c(3, 12, kThumbKey);
+Canvas DrawColorThumb(Rgb color, int scale) {
+    Canvas c(3, 12, kThumbKey, scale);
     for (int y = 1; y < 11; ++y) {
         c.Set(0, y, Scale(color, 0.85));
         c.Set(1, y, Mix(color, kWhite, 0.75));
@@ -21,9 +21,9 @@ Canvas DrawColorThumb(Rgb color) {
     return c;
 }
 
-Canvas DrawQuantityTrack(bool filled) {
+Canvas DrawQuantityTrack(bool filled, int scale) {
     const Box& s = kPopupSlider;
-    Canvas c = Crop(PopupSkin(false), s.left, s.top, s.right - s.left, s.bottom - s.top);
+    Canvas c = Crop(PopupSkin(false, scale), s.left, s.top, s.right - s.left, s.bottom - s.top);
     if (filled) {
         const auto groove = [](double x, double y) { return SdRoundRect(x, y, 2, 5, 241, 11, 3); };
         Glow(c, groove, 4, kAccent, 0.35);
@@ -34,10 +34,10 @@ Canvas DrawQuantityTrack(bool filled) {
     return c;
 }
 
-Canvas DrawQuantityThumb() {
+Canvas DrawQuantityThumb(int scale) {
     // The corners outside the rounded knob show the popup's face colour at the slider.
     const Box& s = kPopupSlider;
-    Canvas c = Crop(PopupSkin(false), s.left, s.top, 9, 16);
+    Canvas c = Crop(PopupSkin(false, scale), s.left, s.top, 9, 16);
     const auto knob = [](double x, double y) { return SdRoundRect(x, y, 0.5, 0.5, 8.5, 15.5, 4); };
     Fill(c, knob, Vertical(0, 16, {250, 252, 255}, {190, 214, 232}));
     Stroke(c, knob, 1, {0, 150, 230});

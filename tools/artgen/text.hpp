@@ -17,10 +17,12 @@ struct Font {
     bool bold = false;
 };
 
-// The coverage (0..1) of a line of text, cropped to its inked pixels.
+// The coverage (0..1) of a line of text, cropped to its inked pixels; at a scale above 1 in the
+// device pixels of that scale, the text laid out as at 1x (each character where it is at 1x, drawn
+// with the font at scale times its height).
 class TextMask {
   public:
-    TextMask(std::wstring_view text, const Font& font);
+    TextMask(std::wstring_view text, const Font& font, int scale = 1);
     int width() const { return width_; }
     int height() const { return height_; }
     double at(int x, int y) const {

@@ -29,22 +29,29 @@ Rgb WheelColor(double dx, double dy) {
 }
 }  // namespace
 
-Canvas DrawColorWheel() {
-    Canvas c(171, 171, kPanel);
-    for (int y = 0; y < 171; ++y) {
-        for (int x = 0; x < 171; ++x) {
-            const double dx = x + 0.5 - kCentre;
-            const double dy = y + 0.5 - kCentre;
+// Sampled at every device pixel; the edges are smoothed over one device pixel (d: a radius in
+// the picture's pixels, times s in device pixels).
+Canvas DrawColorWheel(int scale) {
+    Canvas c(171, 171, kPanel, scale);
+    const double s = scale;
+    for (int y = 0; y < c.deviceHeight(); ++y) {
+        for (int x = 0; x < c.deviceWidth(); ++x) {
+            const double dx = c.Centre(x) - kCentre;
+            const double dy = c.Centre(y) - kCentre;
             const double r = std::hypot(dx, dy);
             if (r > kOuterLimit) continue;
-            // Frame: a soft glow, a steel ring, and a dark gap before the disc.
+            // Frame: a soft glow, a steel ring (1.1 pixels either side of its radius), and a dark
+            // gap before the disc.
             const double ring = std::abs(r - kFrameRadius);
-            if (ring < 3.5) c.Blend(x, y, Rgb{0, 150, 220}, 0.22 * (1 - ring / 3.5));
-            c.Blend(x, y, Rgb{70, 110, 138}, std::clamp(1.6 - ring, 0.0, 1.0));
+            if (ring < 3.5) c.BlendDevice(x, y, Rgb{0, 150, 220}, 0.22 * (1 - ring / 3.5));
+            const double ringDevice = std::abs(r * s - kFrameRadius * s);
+            c.BlendDevice(x, y, Rgb{70, 110, 138},
+                          std::clamp(1.1 * s + 0.5 - ringDevice, 0.0, 1.0));
             if (r < kDiscRadius + 2.5)
-                c.Blend(x, y, Rgb{5, 12, 17}, std::clamp(kDiscRadius + 2.5 - r, 0.0, 1.0));
-            const double coverage = std::clamp(kDiscRadius + 0.5 - r, 0.0, 1.0);
-            if (coverage > 0) c.Blend(x, y, WheelColor(dx, dy), coverage);
+                c.BlendDevice(x, y, Rgb{5, 12, 17},
+                              std::clamp((kDiscRadius + 2) * s + 0.5 - r * s, 0.0, 1.0));
+            const double coverage = std::clamp(kDiscRadius * s + 0.5 - r * s, 0.0, 1.0);
+            if (coverage > 0) c.BlendDevice(x, y, WheelColor(dx, dy), coverage);
         }
     }
     return c;
