@@ -38,14 +38,19 @@ bool EventWait::Wait(SDL_Window* window, std::optional<int> timeoutMs) {
         return timeoutMs ? SDL_WaitEventTimeout(nullptr, *timeoutMs) != 0
                          : SDL_WaitEvent(nullptr) != 0;
     }
-    if (X11EventsWaiting(display_)) {
-        return true;
+    if (queueCheck_.Needed(X11NextRequest(display_))) {
+        const bool held = X11EventsWaiting(display_);
+        queueCheck_.Asked(X11NextRequest(display_), held);
+        if (held) {
+            return true;
+        }
     }
     std::array<pollfd, 2> fds{{{connection_, POLLIN, 0}, {wakeFd_, POLLIN, 0}}};
     int ready = 0;
     do {
         ready = poll(fds.data(), fds.size(), timeoutMs ? *timeoutMs : -1);
     } while (ready < 0 && errno == EINTR);
+    queueCheck_.Slept(ready == 0);
     if ((fds[1].revents & POLLIN) != 0) {
         std::uint64_t count = 0;
         [[maybe_unused]] const ssize_t got = read(wakeFd_, &count, sizeof(count));

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+#include "platform/backend/sdl/queue_check.hpp"
+
 struct _XDisplay;  // Xlib's Display
 
 namespace platform::sdl {
@@ -31,6 +33,7 @@ class EventWait {
     int wakeFd_;
     _XDisplay* display_ = nullptr;  // SDL's X display, once a window has shown which it is
     int connection_ = -1;
+    QueueCheck queueCheck_;  // whether Xlib must be asked for events it holds before a sleep
 };
 
 }  // namespace platform::sdl

@@ -234,6 +234,10 @@ bool X11EventsWaiting(_XDisplay* display) {
     return XEventsQueued(display, QueuedAfterFlush) > 0;
 }
 
+unsigned long X11NextRequest(_XDisplay* display) {
+    return XNextRequest(display);
+}
+
 bool DesktopDragsWindows(SDL_Window* window) {
     SDL_SysWMinfo info;
     if (!X11Info(window, &info)) {

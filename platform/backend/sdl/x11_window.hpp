@@ -76,6 +76,9 @@ int X11ConnectionOf(_XDisplay* display);
 // connection's descriptor may well be silent: they were read already).
 bool X11EventsWaiting(_XDisplay* display);
 
+// The serial number Xlib will give the display's next request: unchanged, no request was sent.
+unsigned long X11NextRequest(_XDisplay* display);
+
 // Whether the desktop of the window drags windows when SDL's hit test asks it to: on X11 only
 // when a window manager runs (a bare X server moves nothing); elsewhere the compositor does.
 bool DesktopDragsWindows(SDL_Window* window);
