@@ -10,6 +10,8 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/eventfd.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -404,8 +406,17 @@ BENCHMARK(BareSdlTickCpu)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime(
 
 // The floor of a wake-up on this machine: this thread sleeping in poll() for 200 ms at a time
 // (the hover watch's period), its CPU per 20 s and per wake-up; the program's resting CPU is
-// this floor times its wake-ups plus its own work.
+// this floor times its wake-ups plus its own work. Argument 0: poll() on no descriptor; 1: on
+// the two the program's wait watches, a Unix socket (as its X connection) and an eventfd.
 void BarePollWakeUpCpu(benchmark::State& state) {
+    std::array<int, 2> sockets{-1, -1};
+    const int wake = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    if (wake < 0 || socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sockets.data()) != 0) {
+        state.SkipWithError("no eventfd or socket pair");
+        return;
+    }
+    std::array<pollfd, 2> fds{{{sockets[0], POLLIN, 0}, {wake, POLLIN, 0}}};
+    const nfds_t watched = state.range(0) == 0 ? 0 : fds.size();
     for (auto _ : state) {
         const auto threadCpuNs = [] {
             std::ifstream schedstat("/proc/thread-self/schedstat");
@@ -416,15 +427,23 @@ void BarePollWakeUpCpu(benchmark::State& state) {
         constexpr int kWakeUps = 50;
         const double before = threadCpuNs();
         for (int i = 0; i < kWakeUps; ++i) {
-            poll(nullptr, 0, 200);
+            poll(watched == 0 ? nullptr : fds.data(), watched, 200);
         }
         const double cpuNs = threadCpuNs() - before;
         state.counters["cpu_us_per_wakeup"] = cpuNs / 1e3 / kWakeUps;
         state.counters["cpu_ms_per_20s"] = cpuNs / 1e6 * 100 / kWakeUps;
         state.counters["load"] = LoadAverage();
     }
+    close(sockets[0]);
+    close(sockets[1]);
+    close(wake);
 }
-BENCHMARK(BarePollWakeUpCpu)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+BENCHMARK(BarePollWakeUpCpu)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
 
 // The program (with the emulated controller): pointer outside every control, and resting on the
 // Apply button (at 586, 474 in the window), where only the hover watch runs.
