@@ -97,7 +97,8 @@ TEST(GdiDeviceScale, ARenditionGivenIsSharedUntilWrittenAndMustBeScaleTimesTheSi
     EXPECT_EQ(std::as_const(s).fine()->at(1, 1), 0u);
 }
 
-TEST(GdiDeviceScale, FillsLinesAndPixelsAreBlocksWithinTheClip) {
+// Lines along a row or a column are blocks too: the pen's width times the scale across.
+TEST(GdiDeviceScale, FillsStraightLinesAndPixelsAreBlocksWithinTheClip) {
     // The clip leaves out a corner, and the DC's origin is inside the surface.
     Region clip = Region::FromRect({0, 0, 30, 20});
     clip = clip.subtracted(Region::FromRect({20, 0, 30, 8}));
@@ -105,12 +106,20 @@ TEST(GdiDeviceScale, FillsLinesAndPixelsAreBlocksWithinTheClip) {
         TwoSurfaces two(30, 20, k, {3, 2}, clip);
         HBRUSH red = CreateSolidBrush(RGB(200, 0, 0));
         HPEN pen = CreatePen(PS_SOLID, 2, RGB(0, 0, 180));
+        HPEN wide = CreatePen(PS_SOLID, 3, RGB(0, 90, 0));
         two.Draw([&](HDC dc) {
             const RECT r{-5, 1, 24, 9};
             FillRect(dc, &r, red);
             SelectObject(dc, pen);
             MoveToEx(dc, 0, 16, nullptr);
-            LineTo(dc, 25, 0);
+            LineTo(dc, 25, 16);
+            LineTo(dc, 25, 0);  // into the clipped corner
+            SelectObject(dc, wide);
+            MoveToEx(dc, 8, 14, nullptr);
+            LineTo(dc, 8, 3);
+            SelectObject(dc, GetStockObject(BLACK_PEN));
+            MoveToEx(dc, 12, 0, nullptr);
+            LineTo(dc, -6, 0);  // leftwards, off the surface
             SetPixel(dc, 1, 1, RGB(0, 255, 0));
             SelectObject(dc, GetStockObject(BLACK_PEN));
         });
@@ -120,7 +129,63 @@ TEST(GdiDeviceScale, FillsLinesAndPixelsAreBlocksWithinTheClip) {
         EXPECT_EQ(ColorrefFromPixel(two.scaled.at(4, 3)), RGB(0, 255, 0));
         DeleteObject(red);
         DeleteObject(pen);
+        DeleteObject(wide);
     }
+}
+
+// A slanted line is walked at the device's pixels: each device column it crosses (a line closer
+// to a row) holds exactly scale pixels of it, one run, along the true line between the blocks
+// of its ends, where blocks would step by scale pixels; the end's block stays out, the surface's
+// own pixels are those of scale 1 and the damage noted covers every pixel drawn.
+TEST(GdiDeviceScale, SlantedLinesAreDrawnAtTheDevicesResolution) {
+    for (const int k : {2, 3, 4})
+        for (const bool back : {false, true}) {
+            const auto damage = std::make_shared<Damage>();
+            Surface plain(30, 20, kWhitePixel);
+            Surface scaled(30, 20, kWhitePixel);
+            scaled.SetScale(k);
+            HDC plainDc = GdiCreateSurfaceDC(&plain, {0, 0}, std::nullopt);
+            HDC scaledDc = GdiCreateSurfaceDC(&scaled, {0, 0}, std::nullopt);
+            HDC damagedDc = GdiCreateSurfaceDC(&scaled, {0, 0}, std::nullopt, damage);
+            const auto damaged = [&damage](int x, int y) {
+                return std::any_of(
+                    damage->rects().begin(), damage->rects().end(), [&](const RECT& r) {
+                        return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+                    });
+            };
+            // 21 across, 7 down; or back up from the end, leaving out the start's block then.
+            const POINT a = back ? POINT{23, 10} : POINT{2, 3};
+            const POINT b = back ? POINT{2, 3} : POINT{23, 10};
+            for (HDC dc : {plainDc, damagedDc}) {
+                MoveToEx(dc, a.x, a.y, nullptr);
+                LineTo(dc, b.x, b.y);
+            }
+            EXPECT_TRUE(SamePixels(scaled, plain)) << "the surface's own pixels at " << k;
+            const Surface& fine = *std::as_const(scaled).fine();
+            for (int fx = 0; fx < fine.width(); ++fx) {
+                int first = -1;
+                int count = 0;
+                for (int fy = 0; fy < fine.height(); ++fy) {
+                    if (fine.at(fx, fy) == kWhitePixel) continue;
+                    if (first < 0) first = fy;
+                    ++count;
+                    EXPECT_EQ(fy, first + count - 1) << "one run in column " << fx << " at " << k;
+                    EXPECT_TRUE(damaged(fx / k, fy / k)) << fx << "," << fy << " at " << k;
+                }
+                const int firstColumn = (back ? 3 : 2) * k;
+                const bool crossed = fx >= firstColumn && fx < firstColumn + 21 * k;
+                ASSERT_EQ(count, crossed ? k : 0) << "column " << fx << " at " << k;
+                if (!crossed) continue;
+                // The run's top follows the line from the start's block corner to the end's (going
+                // back, from the blocks' last pixels).
+                const double top = back ? 3.0 * k + (fx - 3.0 * k + 1) * 7.0 / 21.0
+                                        : 3.0 * k + (fx - 2.0 * k) * 7.0 / 21.0;
+                EXPECT_NEAR(first, top, 0.5) << "column " << fx << " at " << k;
+            }
+            EXPECT_GT(PixelsOffTheirBlock(fine, k), 0)
+                << "not blocks at " << k << (back ? " back" : "");
+            for (HDC dc : {plainDc, scaledDc, damagedDc}) DeleteDC(dc);
+        }
 }
 
 TEST(GdiDeviceScale, TransfersEnlargePlainBitmapsAndCopyRenditions) {
