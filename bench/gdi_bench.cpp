@@ -6,6 +6,7 @@
 
 #include "platform/context.hpp"
 #include "platform/gdi/gdi.hpp"
+#include "platform/gdi/resources.hpp"
 
 namespace {
 
@@ -136,6 +137,27 @@ void BM_LoadAndDeleteSkinBitmap(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadAndDeleteSkinBitmap);
+
+// The first load of the skin on a screen of scale range(0): the 1x picture and its rendition at
+// that scale decoded (the caches emptied before each load), what a window's first paint pays
+// once per bitmap.
+void BM_FirstLoadOfTheSkinAtScale(benchmark::State& state) {
+    const platform::Context context;
+    SetBitmapScale(static_cast<int>(state.range(0)));
+    if (BitmapRenditionPixels(kSkinId, static_cast<int>(state.range(0))) == nullptr) {
+        state.SkipWithError("bitmap 130 has no rendition at this scale in this build");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        SetBitmapResourcesForTesting({});  // empties the decoded pictures
+        state.ResumeTiming();
+        HBITMAP b = LoadBitmapW(AfxGetResourceHandle(), kSkinId);
+        benchmark::DoNotOptimize(b);
+        DeleteObject(b);
+    }
+}
+BENCHMARK(BM_FirstLoadOfTheSkinAtScale)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
