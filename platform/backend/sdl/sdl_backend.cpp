@@ -121,6 +121,17 @@ int SdlBackend::FilterEvent(void* self, SDL_Event* event) {
     for (const auto& window : backend->windows_) {
         if (LeftPressTo(message) == window->x11Window()) {
             window->NoteLeftPress();
+            if ((SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0) {
+                // SDL still counts the left button as held: the release of an earlier press went
+                // to another client (a press on a window that a modal popup disables, dragged off
+                // it, under a window manager). SDL drops a press of a button it counts as held,
+                // and the click would lose its press; the window layer gets it from here.
+                const POINT device = *ButtonPointOf(message);
+                const POINT screen = window->ScreenFromDevice(device);
+                backend->PostTask([screen, device] {
+                    InputMouseButton(MouseButton::Left, true, screen, device);
+                });
+            }
         } else if (LeftReleaseTo(message) == window->x11Window()) {
             window->NoteLeftRelease();
         }
