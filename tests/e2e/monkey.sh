@@ -139,6 +139,7 @@ add_click() {
 add_drag() {
     random_target
     add_move
+    local x0=$WX y0=$WY
     add_press
     local sx=$PTRX sy=$PTRY
     local tx=$((RANDOM % (SCREEN_W - 800 + 1) - WX)) ty=$((RANDOM % (SCREEN_H - 540 + 1) - WY))
@@ -147,6 +148,30 @@ add_drag() {
         add_screen_move $((sx + tx * s / steps)) $((sy + ty * s / steps))
     done
     batch+=(mouseup 1)
+    send_batch
+    settle_after_drag $x0 $y0 $((PTRX - sx)) $((PTRY - sy))
+}
+
+# The program may still be moving its window after the input has reached the server (without a
+# window manager it moves the window itself, with each move it handles): the next targets are
+# aimed at the window where the drag leaves it. Waits until the window stays put (0.3 s); without
+# a window manager it must be where it was ($1, $2) or moved by the drag's distance ($3, $4).
+settle_after_drag() {
+    local x0=$1 y0=$2 dx=$3 dy=$4 lastX="" lastY="" deadline=$((SECONDS + 10))
+    while true; do
+        read_position
+        if [[ $WX == "$lastX" && $WY == "$lastY" ]]; then
+            [[ $WM_RUNS -eq 1 ]] && return 0
+            [[ $WX -eq $x0 && $WY -eq $y0 ]] && return 0
+            [[ $WX -eq $((x0 + dx)) && $WY -eq $((y0 + dy)) ]] && return 0
+        fi
+        [[ $SECONDS -lt $deadline ]] || break
+        lastX=$WX
+        lastY=$WY
+        sleep 0.3
+    done
+    [[ $WM_RUNS -eq 1 ]] && return 0
+    monkey_fail "a drag by $dx,$dy left the main window at $WX,$WY, neither at $x0,$y0 nor moved by the drag"
 }
 
 # Sends the batch and reads where the pointer and the main window are now: one xdotool process
@@ -194,7 +219,6 @@ run_monkey() {
             batch+=(mouseup 1)
         elif [[ $roll -lt 70 ]]; then
             add_drag
-            send_batch
         elif [[ $roll -lt 92 ]]; then
             local key=${KEYS[$((RANDOM % ${#KEYS[@]}))]}
             batch+=(keydown --delay 0 "$key" keyup --delay 0 "$key")
@@ -439,6 +463,8 @@ effect_at() { echo "$((37 + 63 * ($1 - 1) + 29)) 359"; }
 
 start_sim
 wait_lines 4
+WM_RUNS=0
+window_manager_runs && WM_RUNS=1
 wait_until 10 read_pointer || monkey_fail "cannot read where the pointer is"
 started=$SECONDS
 run_monkey
