@@ -103,16 +103,23 @@ scenario_vrgb_warning() {
     expect_line_total 5
 }
 
+# Opens the LED quantity popup with a click on its arrow and checks its size: sets popup to its
+# window and px, py to its place on the screen (the caller declares them local).
+open_led_popup() {
+    click_at $LED_QTY
+    local width height
+    popup=$(wait_other_window 10)
+    read -r px py width height <<<"$(geometry_of "$popup")"
+    [[ $width -eq 340 && $height -eq 195 ]] || fail "the popup is ${width}x${height}, not 340x195"
+}
+
 # The LED quantity popup: focus its slider with a click, End moves it to 64, the confirm button
 # writes the count and closes the popup.
 scenario_led_popup() {
     start_sim --leds 30
     wait_lines 4
-    click_at $LED_QTY
-    local popup px py width height
-    popup=$(wait_other_window 10)
-    read -r px py width height <<<"$(geometry_of "$popup")"
-    [[ $width -eq 340 && $height -eq 195 ]] || fail "the popup is ${width}x${height}, not 340x195"
+    local popup px py
+    open_led_popup
     click_at 170 114 "$px" "$py"  # the slider
     screenshot popup_at_start
     xdotool key --clearmodifiers End
@@ -143,11 +150,8 @@ scenario_led_popup() {
 scenario_popup_lost_release() {
     start_sim --leds 30
     wait_lines 4
-    click_at $LED_QTY
-    local popup px py width height
-    popup=$(wait_other_window 10)
-    read -r px py width height <<<"$(geometry_of "$popup")"
-    [[ $width -eq 340 && $height -eq 195 ]] || fail "the popup is ${width}x${height}, not 340x195"
+    local popup px py
+    open_led_popup
     sleep 0.5
     point_at 671 296  # a preset swatch of the main window, outside the popup
     sleep 0.3

@@ -57,15 +57,7 @@ double SdRing(double x, double y, double cx, double cy, double radius, double ha
 // Shapes are sampled at the centre of every device pixel; a distance in the picture's pixels is
 // scale() device pixels, so the smoothed edge is one device pixel wide at every scale.
 void Fill(Canvas& canvas, const Distance& shape, const Paint& paint, double alpha) {
-    const int s = canvas.scale();
-    for (int y = 0; y < canvas.deviceHeight(); ++y) {
-        for (int x = 0; x < canvas.deviceWidth(); ++x) {
-            const double px = canvas.Centre(x);
-            const double py = canvas.Centre(y);
-            const double coverage = std::clamp(0.5 - shape(px, py) * s, 0.0, 1.0);
-            if (coverage > 0) canvas.BlendDevice(x, y, paint(px, py), coverage * alpha);
-        }
-    }
+    FillFaded(canvas, shape, paint, [alpha](double, double) { return alpha; });
 }
 
 void FillFaded(Canvas& canvas, const Distance& shape, const Paint& paint, const Opacity& opacity) {
