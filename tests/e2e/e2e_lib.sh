@@ -130,10 +130,20 @@ point_at() {
 # `mousemove --sync`, waits for a move and sits out its 15 s limit when the pointer is there
 # already.)
 move_pointer_to() {
+    read_pointer && [[ $PTRX == "$1" && $PTRY == "$2" ]] && return 0
+    xdotool mousemove --sync "$1" "$2" || fail "cannot move the pointer to $1,$2"
+    PTRX=$1
+    PTRY=$2
+}
+
+# Reads where the pointer is into PTRX, PTRY. (It fails when the window under the pointer goes
+# away as it is read, a tooltip for one.)
+read_pointer() {
     local X="" Y="" SCREEN WINDOW
     eval "$(xdotool getmouselocation --shell 2>/dev/null)"
-    [[ $X == "$1" && $Y == "$2" ]] && return 0
-    xdotool mousemove --sync "$1" "$2" || fail "cannot move the pointer to $1,$2"
+    [[ -n $X && -n $Y ]] || return 1
+    PTRX=$X
+    PTRY=$Y
 }
 
 # A left click at window coordinates: press and release with the pointer resting there.

@@ -117,15 +117,6 @@ add_press() {
     PRESS_UNSEEN=1
 }
 
-# Reads where the pointer is into PTRX, PTRY. (It fails when the window under the pointer goes
-# away as it is read, a tooltip for one.)
-read_pointer() {
-    local X="" Y="" SCREEN WINDOW
-    eval "$(xdotool getmouselocation --shell 2>/dev/null)"
-    [[ -n $X && -n $Y ]] || return 1
-    PTRX=$X
-    PTRY=$Y
-}
 add_move() { add_screen_move $((WX + PX)) $((WY + PY)); }
 add_click() {
     add_move
