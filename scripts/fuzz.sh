@@ -34,7 +34,14 @@ mkdir -p "$bmp_seeds"
 cp fuzz/corpus/bmp/*.bmp "$bmp_seeds/"
 find res/bitmaps -name '*.bmp' -size -4k -exec cp {} "$bmp_seeds/" \;
 
+# The two targets run side by side, one per core; each one's lines are printed when both ended.
+mkdir -p build-fuzz/run
+run fuzz_bmp "$bmp_seeds" >build-fuzz/run/fuzz_bmp.out 2>&1 &
+bmp=$!
+run fuzz_report "$PWD/fuzz/corpus/report" >build-fuzz/run/fuzz_report.out 2>&1 &
+report=$!
 status=0
-run fuzz_bmp "$bmp_seeds" || status=1
-run fuzz_report "$PWD/fuzz/corpus/report" || status=1
+wait $bmp || status=1
+wait $report || status=1
+cat build-fuzz/run/fuzz_bmp.out build-fuzz/run/fuzz_report.out
 exit $status
