@@ -41,6 +41,10 @@ scenario_startup() {
     expect_line 2 read 00800b010f000000030a141e
     expect_line 3 write $LED_QUERY
     expect_line 4 read 00800d012a
+    # The desktop has the main window only: the hidden tooltips get theirs when first shown.
+    local all
+    all=$(xdotool search --class '^vespane-rgb-sim$' 2>/dev/null | wc -l)
+    [[ $all -eq 1 ]] || fail "the simulator has $all X windows at start-up, expected the main one only"
     screenshot startup
 }
 

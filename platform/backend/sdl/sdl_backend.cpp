@@ -162,9 +162,10 @@ DWORD SdlBackend::Now() {
 }
 
 void SdlBackend::TopLevelCreated(HWND hwnd) {
-    if (find(hwnd) != nullptr) {
-        return;
-    }
+    TopLevelChanged(hwnd);
+}
+
+TopLevelWindow* SdlBackend::create(HWND hwnd) {
     try {
         auto window = std::make_unique<TopLevelWindow>(hwnd, scale_);
         if (!window->isUnmanaged() && hwnd->owner != nullptr) {
@@ -174,11 +175,11 @@ void SdlBackend::TopLevelCreated(HWND hwnd) {
             }
         }
         windows_.push_back(std::move(window));
+        return windows_.back().get();
     } catch (const std::runtime_error& error) {
         std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, error.what());
-        return;
+        return nullptr;
     }
-    TopLevelChanged(hwnd);
 }
 
 void SdlBackend::TopLevelDestroyed(HWND hwnd) {
@@ -187,10 +188,22 @@ void SdlBackend::TopLevelDestroyed(HWND hwnd) {
 }
 
 void SdlBackend::TopLevelChanged(HWND hwnd) {
-    if (TopLevelWindow* window = find(hwnd)) {
-        window->Sync();
-        raiseIfBroughtForward(hwnd);
+    TopLevelWindow* window = find(hwnd);
+    if (window == nullptr) {
+        // The desktop's window is made when the window is first shown, where and as large as it
+        // is then: a dialog places and sizes itself while hidden, and every move or resize of a
+        // window the desktop already has waits for the desktop's answer (with a window manager,
+        // often a 10 ms sleep in SDL each). A tooltip that never shows never costs one.
+        if (!hwnd->visible) {
+            return;
+        }
+        window = create(hwnd);
+        if (window == nullptr) {
+            return;
+        }
     }
+    window->Sync();
+    raiseIfBroughtForward(hwnd);
 }
 
 void SdlBackend::Present(HWND hwnd, const std::vector<RECT>& damage) {
@@ -375,7 +388,11 @@ void SdlBackend::onWindowEvent(const SDL_WindowEvent& event) {
             break;
         case SDL_WINDOWEVENT_SHOWN:
         case SDL_WINDOWEVENT_MOVED:
-            // The window manager may place a window elsewhere than asked, or drag it.
+        case SDL_WINDOWEVENT_ENTER:
+            // The window manager may place a window elsewhere than asked, or drag it. It may also
+            // move the frame of a window just shown without telling the window (XWayland's window
+            // manager in weston): when the pointer comes in, the place is read again, before the
+            // pointer's own events.
             if (window->RefreshPosition()) {
                 const POINT position = window->position();
                 InputWindowMoved(hwnd, position.x, position.y);

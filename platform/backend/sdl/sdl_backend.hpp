@@ -66,6 +66,8 @@ class SdlBackend final : public Backend {
     // buttonHeld: a mouse button was down when the event happened (a move with a button held, a
     // release); moved: the event is a move.
     POINT MouseOnScreen(const TopLevelWindow& window, int x, int y, bool buttonHeld, bool moved);
+    // Makes the desktop's window of a top-level window; null (and a message) when it cannot.
+    TopLevelWindow* create(HWND hwnd);
     TopLevelWindow* find(HWND hwnd);
     TopLevelWindow* find(Uint32 sdlId);
     // Raises the window when the window layer has put it in front of a window shown before it.
