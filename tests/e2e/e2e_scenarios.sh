@@ -24,6 +24,7 @@ readonly APPLY="683 498"
 readonly SYNC="142 303"
 readonly VRGB="518 45"
 readonly CLOSE="777 17"
+readonly MINIMISE="749 17"
 readonly LED_QTY="537 116"
 readonly LANGUAGE="718 15"
 readonly PRESET_RED="733 287"    # presetButtons[2], preset 2
@@ -300,6 +301,74 @@ scenario_close() {
     wait "$sim_pid" || status=$?
     sim_pid=""
     [[ $status -eq 0 ]] || fail "the program ended with status $status"
+}
+
+# The map state of a window as xwininfo names it (IsViewable, IsUnMapped).
+map_state_of() {
+    xwininfo -id "$1" 2>/dev/null | sed -n 's/^ *Map State: //p'
+}
+
+# Whether a window manager runs (an EWMH one names its check window on the root window).
+window_manager_runs() {
+    [[ -n "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*# //p')" ]]
+}
+
+# The minimise button. A window manager takes the window off the screen and gives it back when
+# asked (here by xdotool, as a taskbar would); without one nothing can, and the window stays on
+# screen and working. Either way Apply then writes and the close button ends the program.
+scenario_minimise() {
+    window_manager_runs || fail "no window manager: run this one with openbox"
+    start_sim
+    wait_lines 4
+    click_at $MINIMISE
+    unmapped() { [[ "$(map_state_of "$main_window")" == IsUnMapped ]]; }
+    wait_until 10 unmapped || fail "the window manager did not take the minimised window away"
+    xdotool windowactivate "$main_window" 2>/dev/null
+    viewable() { [[ "$(map_state_of "$main_window")" == IsViewable ]]; }
+    wait_until 10 viewable || fail "the minimised window did not come back"
+    read_position
+    apply_and_close_after_minimise
+}
+
+scenario_minimise_no_wm() {
+    window_manager_runs && fail "a window manager runs: run this one on a bare server"
+    start_sim
+    wait_lines 4
+    click_at $MINIMISE
+    # Time for an answer from a window manager there is none of.
+    sleep 1
+    [[ "$(map_state_of "$main_window")" == IsViewable ]] || fail "the window left the screen"
+    apply_and_close_after_minimise
+}
+
+apply_and_close_after_minimise() {
+    screenshot after_minimise
+    click_at $APPLY
+    wait_lines 5
+    expect_line 5 write 00800b020f020003033d45ff
+    click_at $CLOSE
+    wait_until 10 eval '! sim_running' || fail "the close button did not end the program"
+}
+
+# Without a window manager the keyboard stays with the program: a tooltip that shows does not take
+# it from the main window, and when the LED popup closes the main window has it again (Alt+F4
+# then ends the program).
+scenario_keys_no_wm() {
+    window_manager_runs && fail "a window manager runs: run this one on a bare server"
+    start_sim
+    wait_lines 4
+    point_at $APPLY
+    wait_other_window 5 >/dev/null
+    [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$main_window" ]] ||
+        fail "the tooltip took the keyboard focus"
+    point_at 300 20
+    wait_until 10 no_other_window || fail "the tooltip stayed after the pointer left the button"
+    open_led_popup
+    xdotool key --clearmodifiers Escape
+    wait_until 10 no_other_window || fail "Escape did not close the popup"
+    xdotool key --clearmodifiers alt+F4
+    wait_until 10 eval '! sim_running' || fail "Alt+F4 after the popup closed did not end the program"
+    expect_line_total 4
 }
 
 # The X property of a window, as xprop prints it after the "=".

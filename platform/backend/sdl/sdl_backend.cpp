@@ -183,8 +183,13 @@ TopLevelWindow* SdlBackend::create(HWND hwnd) {
 }
 
 void SdlBackend::TopLevelDestroyed(HWND hwnd) {
-    std::erase_if(windows_, [hwnd](const auto& window) { return window->hwnd() == hwnd; });
+    const TopLevelWindow* window = find(hwnd);
+    const bool wasShown = window != nullptr && window->isShown();
+    std::erase_if(windows_, [hwnd](const auto& w) { return w->hwnd() == hwnd; });
     std::erase(order_, hwnd);
+    if (wasShown) {
+        keepKeyboardFocus();
+    }
 }
 
 void SdlBackend::TopLevelChanged(HWND hwnd) {
@@ -202,8 +207,60 @@ void SdlBackend::TopLevelChanged(HWND hwnd) {
             return;
         }
     }
+    const bool minimiseAwaited = window->minimiseDue().has_value();
+    const bool wasShown = window->isShown();
     window->Sync();
+    if (wasShown && !hwnd->visible) {
+        keepKeyboardFocus();
+    }
+    if (!minimiseAwaited && window->minimiseDue() && !DesktopDragsWindows(window->sdlWindow())) {
+        // No window manager: nothing will take the window off the screen.
+        window->MinimiseDueNow();
+    }
     raiseIfBroughtForward(hwnd);
+}
+
+void SdlBackend::keepKeyboardFocus() {
+    if (windows_.empty()) {
+        return;
+    }
+    SDL_Window* any = windows_.front()->sdlWindow();
+    // With a window manager, it gives the focus on.
+    if (X11InputFocus(any) != 0UL || DesktopDragsWindows(any)) {
+        return;
+    }
+    for (const HWND hwnd : shownOrder()) {
+        if (const TopLevelWindow* front = find(hwnd)) {
+            SetX11InputFocus(any, front->x11Window());
+            return;
+        }
+    }
+}
+
+bool SdlBackend::undoMinimisesDue() {
+    const auto now = TopLevelWindow::Clock::now();
+    std::vector<HWND> undone;
+    for (const auto& window : windows_) {
+        if (const auto due = window->minimiseDue(); due && *due <= now) {
+            window->MinimiseUndone();
+            undone.push_back(window->hwnd());
+        }
+    }
+    // The window layer shows them as they were (a window it takes for minimised gets no input).
+    for (HWND hwnd : undone) {
+        InputWindowMinimised(hwnd, false);
+    }
+    return !undone.empty();
+}
+
+std::optional<TopLevelWindow::Clock::time_point> SdlBackend::nextMinimiseDue() const {
+    std::optional<TopLevelWindow::Clock::time_point> next;
+    for (const auto& window : windows_) {
+        if (const auto due = window->minimiseDue(); due && (!next || *due < *next)) {
+            next = due;
+        }
+    }
+    return next;
 }
 
 void SdlBackend::Present(HWND hwnd, const std::vector<RECT>& damage) {
@@ -227,17 +284,29 @@ void SdlBackend::WaitForInput(std::optional<DWORD> timeoutMs) {
             ? std::optional<Clock::time_point>(Clock::now() + std::chrono::milliseconds(*timeoutMs))
             : std::nullopt;
     // Only input that becomes an SDL event ends the wait: the X server also sends what SDL keeps
-    // to itself (property changes, the window manager's messages).
+    // to itself (property changes, the window manager's messages). A minimise the desktop left
+    // undone ends it too.
     while (!SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) {
+        if (undoMinimisesDue()) {
+            ++wakeUps_;
+            traceWakeUp("minimise undone", 0);
+            return;
+        }
+        std::optional<Clock::time_point> wakeAt = deadline;
+        if (const std::optional<Clock::time_point> due = nextMinimiseDue();
+            due && (!wakeAt || *due < *wakeAt)) {
+            wakeAt = due;
+        }
         std::optional<int> left;
-        if (deadline) {
+        if (wakeAt) {
             const Clock::time_point now = Clock::now();
-            if (now >= *deadline) {
+            if (deadline && now >= *deadline) {
                 ++wakeUps_;
                 traceWakeUp("timeout", 0);
                 return;
             }
-            const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(*deadline - now);
+            const auto remaining =
+                std::chrono::ceil<std::chrono::milliseconds>(std::max(*wakeAt - now, {}));
             left = static_cast<int>(
                 std::min<long long>(remaining.count(), std::numeric_limits<int>::max()));
         }

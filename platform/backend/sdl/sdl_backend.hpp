@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -59,6 +60,13 @@ class SdlBackend final : public Backend {
   private:
     // SDL's event filter: reads the X events SDL passes on and drops them from the queue.
     static int FilterEvent(void* self, SDL_Event* event);
+    // Without a window manager the keyboard focus of a window that goes away reverts to nothing
+    // (SDL gives the focus with no fallback): the program's front window takes it instead.
+    void keepKeyboardFocus();
+    // Minimises the desktop has not carried out by their time: the windows stay on screen and
+    // the window layer is told so. Returns whether there was one.
+    bool undoMinimisesDue();
+    std::optional<TopLevelWindow::Clock::time_point> nextMinimiseDue() const;
     void dispatch(const SDL_Event& event);
     void onWindowEvent(const SDL_WindowEvent& event);
     void onMouseButton(const SDL_MouseButtonEvent& event);

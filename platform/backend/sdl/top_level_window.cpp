@@ -154,6 +154,7 @@ void TopLevelWindow::Sync() {
         }
         showPending_ = false;
         minimised_ = record.minimised;
+        minimiseDue_.reset();
         return;
     }
     if (!shown_ && !showPending_) {
@@ -170,7 +171,9 @@ void TopLevelWindow::Sync() {
         minimised_ = record.minimised;
         if (minimised_) {
             SDL_MinimizeWindow(window_.get());
+            minimiseDue_ = Clock::now() + std::chrono::milliseconds(500);
         } else {
+            minimiseDue_.reset();
             SDL_RestoreWindow(window_.get());
             PresentAll();
         }
@@ -180,7 +183,14 @@ void TopLevelWindow::Sync() {
 long long TopLevelWindow::Present(const std::vector<RECT>& damage) {
     if (showPending_) {
         showPending_ = false;
+        // Without a window manager SDL gives every window it shows the keyboard focus: a tooltip
+        // or a menu gives it back to the window that had it.
+        const std::optional<unsigned long> focus =
+            unmanaged_ ? X11InputFocus(window_.get()) : std::nullopt;
         SDL_ShowWindow(window_.get());
+        if (focus && *focus > PointerRootFocus && X11InputFocus(window_.get()) == x11Window_) {
+            SetX11InputFocus(window_.get(), *focus);
+        }
         shown_ = true;
         return PresentAll();
     }
@@ -255,11 +265,17 @@ bool TopLevelWindow::RefreshPosition() {
 }
 
 bool TopLevelWindow::NoteMinimised(bool minimised) {
+    minimiseDue_.reset();
     if (minimised == minimised_ || !shown_) {
         return false;
     }
     minimised_ = minimised;
     return true;
+}
+
+void TopLevelWindow::MinimiseUndone() {
+    minimiseDue_.reset();
+    minimised_ = false;
 }
 
 void TopLevelWindow::StartPointerMove() {

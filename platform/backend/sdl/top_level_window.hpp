@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -63,6 +64,16 @@ class TopLevelWindow {
     bool NoteMinimised(bool minimised);
     POINT position() const { return POINT{rect_.left, rect_.top}; }
 
+    // A minimise asked of the desktop is carried out by its window manager, which says so; one
+    // that does not minimise windows, or no window manager at all, leaves the window on screen and
+    // says nothing. minimiseDue: the time by which the window should have been minimised, while
+    // that is still awaited (set by Sync, half a second after the request; MinimiseDueNow makes it
+    // due at once). MinimiseUndone: it stays on screen, shown as before.
+    using Clock = std::chrono::steady_clock;
+    std::optional<Clock::time_point> minimiseDue() const { return minimiseDue_; }
+    void MinimiseDueNow() { minimiseDue_ = Clock::now(); }
+    void MinimiseUndone();
+
     // The window layer moves the window with the pointer (Backend::TopLevelMoveStarts and
     // TopLevelMoveFollows): at a scale above 1 it goes by the pointer's device distance from where
     // it was at the start, so that it keeps under the pointer to the device pixel; its logical
@@ -102,6 +113,7 @@ class TopLevelWindow {
     bool exposuresKnown_ = false;  // the server's exposed rectangles reach NoteExposed
     Damage exposed_;
     bool minimised_ = false;
+    std::optional<Clock::time_point> minimiseDue_;
     bool pressBeingHandled_ = false;  // SDL's next hit test is for a left press
     bool desktopMoveAsked_ = false;   // since the last left press
     std::wstring caption_;

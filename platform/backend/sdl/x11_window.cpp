@@ -221,6 +221,26 @@ std::optional<POINT> X11PointerPosition(SDL_Window* window) {
     return POINT{x, y};
 }
 
+std::optional<unsigned long> X11InputFocus(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    if (!X11Info(window, &info)) {
+        return std::nullopt;
+    }
+    Window focus = None;
+    int revertTo = 0;
+    XGetInputFocus(info.info.x11.display, &focus, &revertTo);
+    return focus;
+}
+
+void SetX11InputFocus(SDL_Window* window, unsigned long focus) {
+    SDL_SysWMinfo info;
+    if (!X11Info(window, &info)) {
+        return;
+    }
+    XSetInputFocus(info.info.x11.display, focus, RevertToPointerRoot, CurrentTime);
+    XFlush(info.info.x11.display);
+}
+
 _XDisplay* X11DisplayOf(SDL_Window* window) {
     SDL_SysWMinfo info;
     return X11Info(window, &info) ? info.info.x11.display : nullptr;

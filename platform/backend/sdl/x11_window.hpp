@@ -64,6 +64,15 @@ POINT DesktopPosition(SDL_Window* window);
 // cache that pointer warps and some moves never refresh); none where SDL does not run on X11.
 std::optional<POINT> X11PointerPosition(SDL_Window* window);
 
+// The X window that has the keyboard focus: 0 for none (the focus reverted to nothing when the
+// window that had it went away), 1 for the pointer's root; none where SDL does not run on X11.
+// `window`: any window of the display.
+std::optional<unsigned long> X11InputFocus(SDL_Window* window);
+inline constexpr unsigned long PointerRootFocus = 1;
+// Gives the keyboard focus to an X window (when it goes away, to whatever window the pointer is
+// in); nothing where SDL does not run on X11.
+void SetX11InputFocus(SDL_Window* window, unsigned long focus);
+
 // The X display of the window (every SDL window is on the same one); null where SDL does not run
 // on X11.
 _XDisplay* X11DisplayOf(SDL_Window* window);
