@@ -287,15 +287,16 @@ void SdlBackend::WaitForInput(std::optional<DWORD> timeoutMs) {
     // to itself (property changes, the window manager's messages). A minimise the desktop left
     // undone ends it too.
     while (!SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) {
-        if (undoMinimisesDue()) {
-            ++wakeUps_;
-            traceWakeUp("minimise undone", 0);
-            return;
-        }
         std::optional<Clock::time_point> wakeAt = deadline;
-        if (const std::optional<Clock::time_point> due = nextMinimiseDue();
-            due && (!wakeAt || *due < *wakeAt)) {
-            wakeAt = due;
+        if (const std::optional<Clock::time_point> due = nextMinimiseDue()) {
+            if (undoMinimisesDue()) {
+                ++wakeUps_;
+                traceWakeUp("minimise undone", 0);
+                return;
+            }
+            if (!wakeAt || *due < *wakeAt) {
+                wakeAt = due;
+            }
         }
         std::optional<int> left;
         if (wakeAt) {
