@@ -75,6 +75,9 @@ sim_windows() {
 
 sim_running() { kill -0 "$sim_pid" 2>/dev/null; }
 
+# Whether a window manager runs (an EWMH one names its check window on the root window).
+window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
 # The visible simulator window of 800 x 540 pixels (times SCALE): the main window.
 find_main_window() {
     local id

@@ -308,11 +308,6 @@ map_state_of() {
     xwininfo -id "$1" 2>/dev/null | sed -n 's/^ *Map State: //p'
 }
 
-# Whether a window manager runs (an EWMH one names its check window on the root window).
-window_manager_runs() {
-    [[ -n "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*# //p')" ]]
-}
-
 # The minimise button. A window manager takes the window off the screen and gives it back when
 # asked (here by xdotool, as a taskbar would); without one nothing can, and the window stays on
 # screen and working. Either way Apply then writes and the close button ends the program.

@@ -377,7 +377,6 @@ lit_pixels() {
         -format '%[fx:round(mean*w*h)]' info:
 }
 
-window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 wholly_on_screen() {
     read_position
     [[ $WX -ge 0 && $WY -ge 0 && $((WX + 800)) -le $SCREEN_W && $((WY + 540)) -le $SCREEN_H ]]

@@ -213,7 +213,7 @@ void SdlBackend::TopLevelChanged(HWND hwnd) {
     if (wasShown && !hwnd->visible) {
         keepKeyboardFocus();
     }
-    if (!minimiseAwaited && window->minimiseDue() && !DesktopDragsWindows(window->sdlWindow())) {
+    if (!minimiseAwaited && window->minimiseDue() && !WindowManagerRuns(window->sdlWindow())) {
         // No window manager: nothing will take the window off the screen.
         window->MinimiseDueNow();
     }
@@ -226,14 +226,11 @@ void SdlBackend::keepKeyboardFocus() {
     }
     SDL_Window* any = windows_.front()->sdlWindow();
     // With a window manager, it gives the focus on.
-    if (X11InputFocus(any) != 0UL || DesktopDragsWindows(any)) {
+    if (X11InputFocus(any) != 0UL || WindowManagerRuns(any)) {
         return;
     }
-    for (const HWND hwnd : shownOrder()) {
-        if (const TopLevelWindow* front = find(hwnd)) {
-            SetX11InputFocus(any, front->x11Window());
-            return;
-        }
+    if (const std::vector<HWND> order = shownOrder(); !order.empty()) {
+        SetX11InputFocus(any, find(order.front())->x11Window());
     }
 }
 
@@ -368,7 +365,7 @@ bool SdlBackend::MovesWindowsItself() {
     if (windows_.empty()) {
         return false;
     }
-    return DesktopDragsWindows(windows_.front()->sdlWindow());
+    return WindowManagerRuns(windows_.front()->sdlWindow());
 }
 
 void SdlBackend::TopLevelMoveStarts(HWND hwnd) {

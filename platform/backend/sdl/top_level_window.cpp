@@ -309,7 +309,7 @@ SDL_HitTestResult TopLevelWindow::HitTest(SDL_Window* /*window*/, const SDL_Poin
                                           void* self) {
     auto* top = static_cast<TopLevelWindow*>(self);
     if (!IsWindow(top->hwnd_) || !AcceptsMouseInput(top->hwnd_) ||
-        !DesktopDragsWindows(top->window_.get())) {
+        !WindowManagerRuns(top->window_.get())) {
         // The press goes to the window layer, which drags the window itself if it must.
         return SDL_HITTEST_NORMAL;
     }

@@ -258,7 +258,7 @@ unsigned long X11NextRequest(_XDisplay* display) {
     return XNextRequest(display);
 }
 
-bool DesktopDragsWindows(SDL_Window* window) {
+bool WindowManagerRuns(SDL_Window* window) {
     SDL_SysWMinfo info;
     if (!X11Info(window, &info)) {
         return true;

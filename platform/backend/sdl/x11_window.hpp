@@ -88,8 +88,9 @@ bool X11EventsWaiting(_XDisplay* display);
 // The serial number Xlib will give the display's next request: unchanged, no request was sent.
 unsigned long X11NextRequest(_XDisplay* display);
 
-// Whether the desktop of the window drags windows when SDL's hit test asks it to: on X11 only
-// when a window manager runs (a bare X server moves nothing); elsewhere the compositor does.
-bool DesktopDragsWindows(SDL_Window* window);
+// Whether a window manager runs on the window's desktop: on X11 an EWMH one (a bare X server has
+// none: nothing there drags a window when SDL's hit test asks, minimises one or gives the
+// keyboard focus on); elsewhere the compositor is one.
+bool WindowManagerRuns(SDL_Window* window);
 
 }  // namespace platform::sdl
